@@ -1,0 +1,113 @@
+#include "controlli.h"
+
+#include "areaimmagine.h"
+#include "centratura.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
+#include <limits>
+
+namespace zefiranda {
+
+namespace {
+
+int pixel(int twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+template <typename Controllo>
+Controllo* piazza(Controllo* controllo, const char* nome, const QRect& twips)
+{
+    controllo->setObjectName(QString::fromLatin1(nome));
+    controllo->setGeometry(twips);
+    return controllo;
+}
+
+} // namespace
+
+QRect daTwips(int left, int top, int width, int height)
+{
+    return {pixel(left), pixel(top), pixel(width), pixel(height)};
+}
+
+QFont carattere(const QStringList& facce, double punti, bool corsivo)
+{
+    QFont font;
+    font.setFamilies(facce);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(std::lround(punti * 96.0 / 72.0)));
+    font.setWeight(QFont::Normal);
+    font.setItalic(corsivo);
+    return font;
+}
+
+void preparaFinestra(QWidget& finestra, const char* nome, QColor sfondo)
+{
+    finestra.setObjectName(QString::fromLatin1(nome));
+    finestra.setWindowTitle(QStringLiteral("Zefiranda"));
+    QPalette colori = finestra.palette();
+    colori.setColor(QPalette::Window, sfondo);
+    finestra.setPalette(colori);
+    finestra.setAutoFillBackground(true);
+    finestra.resize(daTwips(0, 0, 9750, 7410).size());
+}
+
+QLineEdit* creaCasella(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,
+                       Qt::Alignment allineamento)
+{
+    auto* casella = piazza(new QLineEdit(&finestra), nome, twips);
+    casella->setFont(font);
+    casella->setAlignment(allineamento | Qt::AlignVCenter);
+    casella->setMaxLength(std::numeric_limits<int>::max());
+    return casella;
+}
+
+QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,
+                      Qt::Alignment allineamento)
+{
+    auto* etichetta = piazza(new QLabel(&finestra), nome, twips);
+    etichetta->setFont(font);
+    etichetta->setAlignment(allineamento | Qt::AlignTop);
+    etichetta->setTextFormat(Qt::PlainText);
+    etichetta->setAutoFillBackground(true);
+    QPalette colori = etichetta->palette();
+    colori.setColor(QPalette::WindowText, colori.color(QPalette::ButtonText));
+    etichetta->setPalette(colori);
+    return etichetta;
+}
+
+QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips,
+                          const QString& didascalia)
+{
+    auto* pulsante = piazza(new QPushButton(didascalia, &finestra), nome, twips);
+    pulsante->setAutoDefault(false);
+    pulsante->setDefault(false);
+    return pulsante;
+}
+
+AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips)
+{
+    return piazza(new AreaImmagine(&finestra), nome, twips);
+}
+
+void centraSulloSchermo(QWidget& finestra)
+{
+    const QScreen* schermo = finestra.screen() ? finestra.screen() : QGuiApplication::primaryScreen();
+    if (!schermo)
+        return;
+    const QRect area = schermo->geometry();
+    const QRect esterno = finestra.frameGeometry();
+    const PosizioneTwips posizione = centra(area.width() * twipsPerPixel, area.height() * twipsPerPixel,
+                                            esterno.width() * twipsPerPixel,
+                                            esterno.height() * twipsPerPixel);
+    finestra.move(area.left() + static_cast<int>(std::lround(posizione.left / twipsPerPixel)),
+                  area.top() + static_cast<int>(std::lround(posizione.top / twipsPerPixel)));
+}
+
+} // namespace zefiranda

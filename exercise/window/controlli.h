@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace zefiranda {
+
+class AreaImmagine;
+
+// Window rectangles are laid out in twips, 15 to a logical pixel.
+QRect daTwips(int left, int top, int width, int height);
+
+// A font of the given faces (first found wins, then the platform's sans-serif)
+// at a size in points, fixed at 96 dots per inch so that text keeps its place
+// in the twip layout; Qt scales the whole window on denser screens.
+QFont carattere(const QStringList& facce, double punti, bool corsivo = false);
+
+// Top-level window with a fixed-size client area in twips and a background colour.
+void preparaFinestra(QWidget& finestra, const char* nome, QColor sfondo);
+
+QLineEdit* creaCasella(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,
+                       Qt::Alignment allineamento);
+QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,
+                      Qt::Alignment allineamento = Qt::AlignLeft);
+QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips,
+                          const QString& didascalia);
+AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips);
+
+// Places the window, frame included, in the middle of its whole screen.
+void centraSulloSchermo(QWidget& finestra);
+
+} // namespace zefiranda

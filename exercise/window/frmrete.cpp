@@ -1,0 +1,153 @@
+#include "frmrete.h"
+
+#include "areaimmagine.h"
+#include "controlli.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <chrono>
+
+namespace zefiranda {
+
+namespace {
+
+const QColor rosa(255, 192, 192);
+
+struct Posto {
+    const char* nome;
+    int left, top, width, height;
+};
+
+// Node boxes in reading order: txt1 ... txt9.
+constexpr std::array<Posto, 9> nodi{{
+    {"txt1", 960, 1920, 495, 495},  {"txt2", 3000, 1920, 495, 495}, {"txt3", 5040, 1920, 495, 495},
+    {"txt4", 960, 3960, 495, 495},  {"txt5", 3000, 3960, 495, 495}, {"txt6", 5040, 3960, 495, 495},
+    {"txt7", 960, 6000, 495, 495},  {"txt8", 3000, 6000, 495, 495}, {"txt9", 5040, 6000, 495, 495},
+}};
+
+// Picture areas by number: arrows of the grid, the legend and the decoration.
+constexpr std::array<Posto, 20> aree{{
+    {"Picture1", 1560, 2040, 1335, 255},   {"Picture2", 1560, 2520, 1335, 1335},
+    {"Picture3", 1080, 2520, 255, 1335},   {"Picture4", 3600, 2040, 1335, 255},
+    {"Picture5", 1560, 4080, 1335, 255},   {"Picture6", 3600, 4080, 1335, 255},
+    {"Picture7", 3600, 6120, 1335, 255},   {"Picture8", 1560, 6120, 1335, 255},
+    {"Picture9", 1080, 4560, 255, 1335},   {"Picture10", 3120, 4560, 255, 1335},
+    {"Picture11", 5160, 4560, 255, 1335},  {"Picture12", 5160, 2520, 255, 1335},
+    {"Picture13", 3120, 2520, 255, 1335},  {"Picture14", 3600, 2520, 1335, 1335},
+    {"Picture15", 1560, 4560, 1335, 1335}, {"Picture16", 3600, 4560, 1335, 1335},
+    {"Picture17", 240, 840, 855, 255},     {"Picture18", 2520, 480, 255, 975},
+    {"Picture19", 4200, 480, 975, 975},    {"Picture20", 6600, 480, 2895, 5175},
+}};
+
+QRect rettangolo(const Posto& posto)
+{
+    return daTwips(posto.left, posto.top, posto.width, posto.height);
+}
+
+QFont carattereNodi()
+{
+    return carattere({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 13.5);
+}
+
+QFont carattereOperatori()
+{
+    return carattere({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 18);
+}
+
+QFont carattereMessaggi()
+{
+    return carattere({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 14.25, true);
+}
+
+} // namespace
+
+Frmrete::Frmrete(Estrazione sorgente)
+    : sorgente_(std::move(sorgente))
+{
+    preparaFinestra(*this, "frmrete", rosa);
+
+    for (std::size_t i = 0; i < aree.size(); ++i)
+        Picture_[i] = creaArea(*this, aree[i].nome, rettangolo(aree[i]));
+
+    lblcomblu = creaEtichetta(*this, "lblcomblu", daTwips(1200, 720, 1095, 375), carattereOperatori());
+    lblcomrossa = creaEtichetta(*this, "lblcomrossa", daTwips(2880, 720, 1215, 375), carattereOperatori());
+    Label1 = creaEtichetta(*this, "Label1", daTwips(5160, 720, 255, 375), carattereOperatori());
+    Label1->setText(QStringLiteral("="));
+    Picture(19)->raise();
+
+    txtcomgialla = creaCasella(*this, "txtcomgialla", daTwips(5520, 720, 975, 495), carattereNodi(),
+                               Qt::AlignLeft);
+    txtcg = creaCasella(*this, "txtcg", daTwips(5520, 1320, 495, 285), font(), Qt::AlignLeft);
+    txtcg->hide();
+    txtcg->setFocusPolicy(Qt::NoFocus);
+
+    for (std::size_t i = 0; i < nodi.size(); ++i)
+        txt_[i] = creaCasella(*this, nodi[i].nome, rettangolo(nodi[i]), carattereNodi(), Qt::AlignHCenter);
+    QPalette bianco = txt_[0]->palette();
+    bianco.setColor(QPalette::Base, Qt::white);
+    txt_[0]->setPalette(bianco);
+
+    lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(),
+                            Qt::AlignHCenter);
+    QPalette blu = lblmess->palette();
+    blu.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblmess->setPalette(blu);
+
+    cmdconferma = creaPulsante(*this, "cmdconferma", daTwips(7440, 6840, 975, 375), QStringLiteral("&Conferma"));
+    cmdfine = creaPulsante(*this, "cmdfine", daTwips(8640, 6840, 975, 375), QStringLiteral("&Fine"));
+
+    timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("timer"));
+    timer->setInterval(3000);
+
+    QWidget* precedente = txt_[1];
+    for (QWidget* successivo : {static_cast<QWidget*>(txt_[2]), static_cast<QWidget*>(txt_[3]),
+                                static_cast<QWidget*>(txt_[4]), static_cast<QWidget*>(txt_[5]),
+                                static_cast<QWidget*>(txt_[6]), static_cast<QWidget*>(txt_[7]),
+                                static_cast<QWidget*>(txt_[8]), static_cast<QWidget*>(txtcomgialla),
+                                static_cast<QWidget*>(cmdconferma), static_cast<QWidget*>(cmdfine),
+                                static_cast<QWidget*>(txt_[0])}) {
+        setTabOrder(precedente, successivo);
+        precedente = successivo;
+    }
+}
+
+AreaImmagine* Frmrete::Picture(int numero) const
+{
+    return Picture_.at(static_cast<std::size_t>(numero - 1));
+}
+
+void Frmrete::setVisible(bool visibile)
+{
+    if (visibile && !caricata_) {
+        caricata_ = true;
+        Form_Load();
+    }
+    QWidget::setVisible(visibile);
+}
+
+void Frmrete::Form_Load()
+{
+    if (!sorgente_) {
+        generatore_.seed(static_cast<std::uint64_t>(
+            std::chrono::system_clock::now().time_since_epoch().count()));
+        sorgente_ = [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_); };
+    }
+    centraSulloSchermo(*this);
+    nuovoesercizio();
+    txt_[1]->setFocus();
+}
+
+void Frmrete::nuovoesercizio()
+{
+    const TestiEsercizio testi = stato_.nuovoesercizio(sorgente_);
+    txt_[0]->setText(testi.txt1);
+    lblcomblu->setText(testi.lblcomblu);
+    lblcomrossa->setText(testi.lblcomrossa);
+    txtcg->setText(testi.txtcg);
+}
+
+} // namespace zefiranda
