@@ -1,3 +1,4 @@
+#include "finestre.h"
 #include "programma.h"
 
 #include <QApplication>
@@ -6,5 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication applicazione(argc, argv);
     zefiranda::avviaProgramma();
-    return applicazione.exec();
+    const int esito = applicazione.exec();
+    zefiranda::distruggiFinestre();
+    return esito;
 }

@@ -1,15 +1,15 @@
 #include "programma.h"
 
-#include "frmrete.h"
+#include "finestre.h"
+#include "frminizio.h"
 
 namespace zefiranda {
 
 void avviaProgramma()
 {
-    auto* finestra = new Frmrete;
-    finestra->setAttribute(Qt::WA_DeleteOnClose);
-    finestra->show();
-    finestra->activateWindow();
+    Frminizio& inizio = frminizio();
+    inizio.show();
+    inizio.activateWindow();
 }
 
 } // namespace zefiranda

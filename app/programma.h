@@ -2,7 +2,9 @@
 
 namespace zefiranda {
 
-// Opens the program's first window. The caller then runs the event loop.
+// Opens the start window, centred and active. The caller then runs the event
+// loop; the program ends when its last window closes or its exit button is
+// pressed.
 void avviaProgramma();
 
 } // namespace zefiranda

@@ -1,5 +1,6 @@
 // zefiranda-rendi [--dpr N] [--out DIR]
 // Builds each window as the program shows it and saves it as DIR/<window>.png.
+#include "frminizio.h"
 #include "frmrete.h"
 
 #include <QApplication>
@@ -56,7 +57,11 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    auto inizio = std::make_unique<zefiranda::Frminizio>();
+    const bool inizioSalvato = salva(*inizio, rapporto, cartella);
+    inizio.reset();
     // Fixed draws make the picture the same on every run.
     auto rete = std::make_unique<zefiranda::Frmrete>([] { return 0.25; });
-    return salva(*rete, rapporto, cartella) ? 0 : 1;
+    const bool reteSalvata = salva(*rete, rapporto, cartella);
+    return inizioSalvato && reteSalvata ? 0 : 1;
 }

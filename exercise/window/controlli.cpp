@@ -3,11 +3,13 @@
 #include "areaimmagine.h"
 #include "centratura.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 #include <limits>
@@ -27,6 +29,47 @@ Controllo* piazza(Controllo* controllo, const char* nome, const QRect& twips)
     controllo->setObjectName(QString::fromLatin1(nome));
     controllo->setGeometry(twips);
     return controllo;
+}
+
+class InvioPreme : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        if (evento->type() != QEvent::KeyPress)
+            return false;
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
+        if (!invio || (tasto->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        // Holding Enter down presses the button once.
+        if (!tasto->isAutoRepeat())
+            static_cast<QPushButton*>(oggetto)->click();
+        return true;
+    }
+};
+
+QMargins cornice(const QWidget& finestra)
+{
+    const QRect esterno = finestra.frameGeometry();
+    const QRect interno = finestra.geometry();
+    return {interno.left() - esterno.left(), interno.top() - esterno.top(), esterno.right() - interno.right(),
+            esterno.bottom() - interno.bottom()};
+}
+
+QMargins corniceAttesa(QWidget& finestra)
+{
+    if (finestra.isVisible())
+        return cornice(finestra);
+    const auto finestre = QApplication::topLevelWidgets();
+    for (const QWidget* altra : finestre) {
+        if (altra != &finestra && altra->isVisible() && altra->windowType() == finestra.windowType()
+            && altra->windowState() == Qt::WindowNoState)
+            return cornice(*altra);
+    }
+    finestra.winId();
+    return finestra.windowHandle()->frameMargins();
 }
 
 } // namespace
@@ -96,16 +139,23 @@ AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips)
     return piazza(new AreaImmagine(&finestra), nome, twips);
 }
 
+void premiConInvio(QPushButton* pulsante)
+{
+    pulsante->installEventFilter(new InvioPreme(pulsante));
+}
+
 void centraSulloSchermo(QWidget& finestra)
 {
     const QScreen* schermo = finestra.screen() ? finestra.screen() : QGuiApplication::primaryScreen();
     if (!schermo)
         return;
     const QRect area = schermo->geometry();
-    const QRect esterno = finestra.frameGeometry();
+    const QSize esterno = finestra.size().grownBy(corniceAttesa(finestra));
     const PosizioneTwips posizione = centra(area.width() * twipsPerPixel, area.height() * twipsPerPixel,
                                             esterno.width() * twipsPerPixel,
                                             esterno.height() * twipsPerPixel);
+    // QWidget::move places the frame's corner wherever the frame's size is known,
+    // and on any window not yet created.
     finestra.move(area.left() + static_cast<int>(std::lround(posizione.left / twipsPerPixel)),
                   area.top() + static_cast<int>(std::lround(posizione.top / twipsPerPixel)));
 }

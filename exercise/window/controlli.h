@@ -33,7 +33,19 @@ QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twip
                           const QString& didascalia);
 AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips);
 
-// Places the window, frame included, in the middle of its whole screen.
+// Lets Enter and the keypad's Enter press the button while it has the focus,
+// as Space does. Push buttons outside dialogs otherwise ignore Enter.
+void premiConInvio(QPushButton* pulsante);
+
+// Places the window, frame included, in the middle of its whole screen; meant
+// for a window's load handler, before the window is first shown, so that it
+// appears in place and never moves afterwards.
+//
+// The frame's size comes from the window itself once it is on screen, else
+// from another window of the program on screen, else from the window system
+// before the window is mapped. X11 tells a new window's frame only after
+// mapping it: there the program's first window has its client area centred
+// and the frame drawn around it.
 void centraSulloSchermo(QWidget& finestra);
 
 } // namespace zefiranda

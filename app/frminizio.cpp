@@ -1,0 +1,74 @@
+#include "frminizio.h"
+
+#include "areaimmagine.h"
+#include "controlli.h"
+#include "finestre.h"
+#include "frmrete.h"
+#include "pulsanteimmagine.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+namespace zefiranda {
+
+namespace {
+
+const QColor giallo(255, 255, 192);
+
+} // namespace
+
+Frminizio::Frminizio()
+{
+    preparaFinestra(*this, "frminizio", giallo);
+
+    Picture1 = creaArea(*this, "Picture1", daTwips(4080, 120, 5175, 3615));
+    cmdesci = creaPulsante(*this, "cmdesci", daTwips(8520, 6840, 975, 375), QStringLiteral("&Esci"));
+    Picture2 = creaArea(*this, "Picture2", daTwips(120, 1440, 3975, 5175));
+
+    cmdparti = new PulsanteImmagine(this);
+    cmdparti->setObjectName(QStringLiteral("cmdparti"));
+    cmdparti->setGeometry(daTwips(6000, 4920, 1935, 975));
+    cmdparti->setFont(carattere({QStringLiteral("Boink LET")}, 36));
+
+    // The credit line stands at its natural size on the window's own background.
+    Image1 = creaArea(*this, "Image1", daTwips(120, 7080, 1230, 165));
+    Image1->setAutoFillBackground(false);
+
+    setTabOrder(cmdesci, cmdparti);
+    // A child pressing Enter or Space straight away starts the exercise.
+    cmdparti->setFocus();
+
+    premiConInvio(cmdesci);
+    premiConInvio(cmdparti);
+    connect(cmdparti, &QPushButton::clicked, this, &Frminizio::cmdparti_Click);
+    connect(cmdesci, &QPushButton::clicked, this, &Frminizio::cmdesci_Click);
+}
+
+void Frminizio::setVisible(bool visibile)
+{
+    if (visibile && !caricata_) {
+        caricata_ = true;
+        Form_Load();
+    }
+    QWidget::setVisible(visibile);
+}
+
+void Frminizio::Form_Load()
+{
+    centraSulloSchermo(*this);
+}
+
+void Frminizio::cmdparti_Click()
+{
+    Frmrete& rete = frmrete();
+    rete.show();
+    rete.activateWindow();
+    close();
+}
+
+void Frminizio::cmdesci_Click()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace zefiranda

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "areaimmagine.h"
+
+#include <QPushButton>
+
+namespace zefiranda {
+
+// A push button that shows a drawing, at its natural size and centred on the
+// face, instead of a caption.
+class PulsanteImmagine : public QPushButton {
+public:
+    explicit PulsanteImmagine(QWidget* finestra);
+
+    // The natural size is in logical pixels.
+    void setDisegno(Disegno disegno, const QSizeF& naturale);
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    Disegno disegno_;
+    QSizeF naturale_;
+};
+
+} // namespace zefiranda
