@@ -64,8 +64,9 @@ QMargins corniceAttesa(QWidget& finestra)
         return cornice(finestra);
     const auto finestre = QApplication::topLevelWidgets();
     for (const QWidget* altra : finestre) {
+        const Qt::WindowStates cornicePropria = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
         if (altra != &finestra && altra->isVisible() && altra->windowType() == finestra.windowType()
-            && altra->windowState() == Qt::WindowNoState)
+            && !(altra->windowState() & cornicePropria))
             return cornice(*altra);
     }
     finestra.winId();
