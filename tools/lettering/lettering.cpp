@@ -1,0 +1,390 @@
+// zefiranda-lettering [--out DIR]
+// Draws the lettering pictures of the start window as SVG files made only of filled shapes:
+//   titolo.svg  the title "Zefiranda" in three lines of tilted 3-D block capitals (red, green, blue);
+//   vai.svg     the start button's red "VAI !";
+//   firma.svg   the credit line in slanted handwriting.
+// The drawings live in pictures/disegni/ and are committed; this tool is run by hand only after changing
+// them, from the source folder, with the two fonts it traces installed (both SIL Open Font License):
+//   apt-get install fonts-league-spartan fonts-kaushanscript
+//   build/tools/lettering/zefiranda-lettering --out pictures/disegni
+#include "tavola.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPainterPathStroker>
+#include <QRawFont>
+#include <QTransform>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+#include <optional>
+#include <vector>
+
+using zefiranda::scritte::Tavola;
+
+namespace {
+
+const QColor rosso(218, 37, 29);
+const QColor verde(132, 195, 38);
+const QColor blu(0, 147, 221);
+const QColor inchiostro(31, 26, 23);
+
+const QString fontBlocchi = QStringLiteral("/usr/share/fonts/opentype/league-spartan/LeagueSpartan-ExtraBold.otf");
+const QString fontPieno = QStringLiteral("/usr/share/fonts/opentype/league-spartan/LeagueSpartan-Black.otf");
+const QString fontCorsivo = QStringLiteral("/usr/share/fonts/opentype/kaushanscript/KaushanScript-Regular.otf");
+
+// The handwriting is set as a whole line, joined and kerned as the font wants it.
+std::optional<QFont> caricaFont(const QString& file, double pixel)
+{
+    const int id = QFontDatabase::addApplicationFont(file);
+    if (id < 0) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(file));
+        return std::nullopt;
+    }
+    QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
+    font.setPixelSize(int(pixel));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(true);
+    return font;
+}
+
+struct Glifo {
+    QPainterPath forma;
+    double avanzamento;
+};
+
+// The block capitals are taken glyph by glyph straight from the font file, so that no other face of the
+// same family can stand in for it.
+std::optional<QRawFont> caricaFontGrezzo(const QString& file, double pixel)
+{
+    QRawFont font(file, pixel, QFont::PreferNoHinting);
+    if (!font.isValid()) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(file));
+        return std::nullopt;
+    }
+    return font;
+}
+
+Glifo glifo(const QRawFont& font, QChar lettera)
+{
+    const QList<quint32> indici = font.glyphIndexesForString(QString(lettera));
+    const QList<QPointF> avanzamenti = font.advancesForGlyphIndexes(indici);
+    return {font.pathForGlyph(indici.value(0)), avanzamenti.value(0).x()};
+}
+
+QPainterPath scritta(const QFont& font, const QString& testo)
+{
+    QPainterPath tracciato;
+    tracciato.addText(0, 0, font, testo);
+    return tracciato;
+}
+
+// A slow, smooth displacement that makes straight edges waver a little, as drawn by hand.
+QPointF tremolio(QPointF p, double fase)
+{
+    const double k = 2 * std::numbers::pi / 2600;
+    return {std::sin(p.y() * k + fase) + 0.5 * std::sin((p.x() + p.y()) * 1.9 * k + 2.1 * fase),
+            std::sin(p.x() * k * 1.1 + 1.7 * fase) + 0.5 * std::sin((p.x() - p.y()) * 1.7 * k + 0.6 * fase)};
+}
+
+QPainterPath aManoLibera(const QPainterPath& forma, double ampiezza, double fase)
+{
+    constexpr double passo = 120;
+    QPainterPath risultato;
+    for (const QPolygonF& anello : forma.toSubpathPolygons()) {
+        QPolygonF fitto;
+        for (qsizetype i = 0; i + 1 < anello.size(); ++i) {
+            const QPointF a = anello[i];
+            const QPointF b = anello[i + 1];
+            const int pezzi = std::max(1, int(std::ceil(std::hypot(b.x() - a.x(), b.y() - a.y()) / passo)));
+            for (int j = 0; j < pezzi; ++j)
+                fitto << a + (b - a) * (double(j) / pezzi);
+        }
+        for (QPointF& p : fitto)
+            p += ampiezza * tremolio(p, fase);
+        if (fitto.size() >= 3) {
+            risultato.addPolygon(fitto);
+            risultato.closeSubpath();
+        }
+    }
+    return risultato.simplified();
+}
+
+QPainterPath cresci(const QPainterPath& forma, double spessore)
+{
+    QPainterPathStroker tratto;
+    tratto.setWidth(2 * spessore);
+    tratto.setJoinStyle(Qt::RoundJoin);
+    tratto.setCapStyle(Qt::RoundCap);
+    return tratto.createStroke(forma).united(forma);
+}
+
+QPainterPath linee(const std::vector<QLineF>& segmenti, double spessore)
+{
+    QPainterPath tracciato;
+    for (const QLineF& segmento : segmenti) {
+        tracciato.moveTo(segmento.p1());
+        tracciato.lineTo(segmento.p2());
+    }
+    QPainterPathStroker tratto;
+    tratto.setWidth(spessore);
+    tratto.setCapStyle(Qt::RoundCap);
+    return tratto.createStroke(tracciato).simplified();
+}
+
+double areaConSegno(const QPolygonF& poligono)
+{
+    double area = 0;
+    for (qsizetype i = 0; i + 1 < poligono.size(); ++i)
+        area += poligono[i].x() * poligono[i + 1].y() - poligono[i + 1].x() * poligono[i].y();
+    return area / 2;
+}
+
+// A letter of the title as a solid block: its face, the solid swept by pushing the face back along
+// profondita, and the edges where two visible side faces of the block meet.
+struct Blocco {
+    QPainterPath faccia;
+    QPainterPath solido;
+    std::vector<QLineF> spigoli;
+};
+
+// The face is the letter as the font draws it; the block is made of it as wavered by aManoLibera.
+Blocco blocco(const QPainterPath& lettera, QPointF profondita, double ampiezza, double fase)
+{
+    const QPainterPath faccia = aManoLibera(lettera, ampiezza, fase);
+    Blocco risultato{faccia, {}, {}};
+    QPainterPath fianchi;
+    fianchi.setFillRule(Qt::WindingFill);
+    const std::vector<QPolygonF> anelli = [&] {
+        std::vector<QPolygonF> tutti;
+        for (const QPolygonF& anello : faccia.toSubpathPolygons())
+            if (anello.size() >= 4)
+                tutti.push_back(anello);
+        return tutti;
+    }();
+    for (const QPolygonF& anello : anelli) {
+        for (qsizetype i = 0; i + 1 < anello.size(); ++i) {
+            QPolygonF lato{anello[i], anello[i + 1], anello[i + 1] + profondita, anello[i] + profondita, anello[i]};
+            if (std::abs(areaConSegno(lato)) < 1)
+                continue;
+            if (areaConSegno(lato) < 0)
+                std::reverse(lato.begin(), lato.end());
+            fianchi.addPolygon(lato);
+            fianchi.closeSubpath();
+        }
+    }
+    risultato.solido = faccia.united(faccia.translated(profondita)).united(fianchi.simplified());
+
+    // A side face is seen when its outward normal points the way the block is pushed.
+    const auto visibile = [&](QPointF a, QPointF b) {
+        const QPointF lato = b - a;
+        const double lunghezza = std::hypot(lato.x(), lato.y());
+        if (lunghezza == 0)
+            return false;
+        QPointF normale(lato.y() / lunghezza, -lato.x() / lunghezza);
+        if (lettera.contains((a + b) / 2 + 4 * normale))
+            normale = -normale;
+        return QPointF::dotProduct(normale, profondita) > 0;
+    };
+    for (const QPolygonF& anello : lettera.toSubpathPolygons()) {
+        // Corners are judged on a coarser outline, so that a curve counts as smooth.
+        QPolygonF vertici;
+        for (const QPoint& p : zefiranda::scritte::anelloSemplificato(anello, 30))
+            vertici << QPointF(p);
+        const qsizetype n = vertici.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            const QPointF prima = vertici[(i + n - 1) % n];
+            const QPointF qui = vertici[i];
+            const QPointF dopo = vertici[(i + 1) % n];
+            const bool vistoPrima = visibile(prima, qui);
+            const bool vistoDopo = visibile(qui, dopo);
+            const QLineF entrata(prima, qui);
+            const QLineF uscita(qui, dopo);
+            double svolta = entrata.angleTo(uscita);
+            if (svolta > 180)
+                svolta = 360 - svolta;
+            if (svolta > 25 && (vistoPrima || vistoDopo)) {
+                const QPointF spostato = qui + ampiezza * tremolio(qui, fase);
+                risultato.spigoli.emplace_back(spostato, spostato + profondita);
+            }
+        }
+    }
+    return risultato;
+}
+
+// How one letter leaves the regular shape of the font: turned about its middle, moved down (in font
+// heights) and made larger or smaller.
+struct Mano {
+    double gradi;
+    double giu;
+    double scala;
+};
+
+// The letter's outline set with its origin at x on the baseline, drawn by that hand; larghezza and altezza
+// stretch it on top of the hand's own scale.
+QPainterPath aMano(const Glifo& g, const Mano& mano, double x, double corpo, double larghezza, double altezza)
+{
+    const QPointF centro = g.forma.boundingRect().center();
+    QTransform t;
+    t.translate(x + centro.x(), centro.y() + mano.giu * corpo);
+    t.rotate(mano.gradi);
+    t.scale(mano.scala * larghezza, mano.scala * altezza);
+    t.translate(-centro.x(), -centro.y());
+    return t.map(g.forma);
+}
+
+struct Riga {
+    QString lettere;
+    QColor colore;
+    double altezza;   // height of the letters against the font's
+    std::vector<Mano> mani;
+};
+
+bool titolo(const QDir& cartella)
+{
+    constexpr double corpo = 1000;
+    const std::optional<QRawFont> font = caricaFontGrezzo(fontBlocchi, corpo);
+    if (!font)
+        return false;
+
+    const std::array<Riga, 3> righe{{
+        {QStringLiteral("ZE"), rosso, 1.0, {{-5, 0.00, 1.00}, {4, 0.02, 0.97}}},
+        {QStringLiteral("FIR"), verde, 1.0, {{3, 0.01, 0.98}, {-4, -0.02, 1.03}, {5, 0.02, 0.99}}},
+        {QStringLiteral("ANDA"), blu, 0.84, {{-4, 0.02, 1.00}, {3, -0.01, 1.02}, {-3, 0.02, 0.97}, {5, 0.00, 1.01}}},
+    }};
+    constexpr double bordo = 115;        // black outline around each block
+    constexpr double filo = 70;          // black lines between the faces of a block
+    const QPointF profondita(-420, 380); // the blocks go back towards the lower left
+    constexpr double spaziatura = 0.04;  // extra room between letters, in font heights
+    constexpr double tremito = 22;
+
+    Tavola tavola(QSizeF(3.657, 2.357));
+    const QSizeF spazio = tavola.unita();
+
+    std::array<std::vector<QPainterPath>, 3> lettere;
+    std::array<QRectF, 3> ingombri;
+    for (size_t r = 0; r < righe.size(); ++r) {
+        double x = 0;
+        for (qsizetype i = 0; i < righe[r].lettere.size(); ++i) {
+            const Glifo g = glifo(*font, righe[r].lettere[i]);
+            lettere[r].push_back(aMano(g, righe[r].mani[size_t(i)], x, corpo, 1, righe[r].altezza));
+            ingombri[r] = ingombri[r].united(lettere[r].back().boundingRect());
+            x += g.avanzamento + spaziatura * corpo;
+        }
+    }
+
+    // The bottom line takes the whole width; the two above share, at one size, the height that is left.
+    // Outlines and the blocks' depth keep their size whatever the size of the letters.
+    const QSizeF margini(2 * bordo - profondita.x(), 2 * bordo + profondita.y());
+    const double scalaBassa = (spazio.width() - margini.width()) / ingombri[2].width();
+    const double scalaAlta
+        = (spazio.height() - 2 * bordo - 3 * profondita.y() - scalaBassa * ingombri[2].height())
+        / (ingombri[0].height() + ingombri[1].height());
+    const std::array<double, 3> scale{scalaAlta, scalaAlta, scalaBassa};
+
+    struct Pezzo {
+        Blocco blocco;
+        QColor colore;
+    };
+    // Top line first and right to left, so that every block stands before the sides of those behind it.
+    std::vector<Pezzo> pezzi;
+    double y = bordo;
+    for (size_t r = 0; r < righe.size(); ++r) {
+        const QRectF ingombro = ingombri[r];
+        const double sinistra = (spazio.width() - scale[r] * ingombro.width() - margini.width()) / 2 + bordo
+            - profondita.x();
+        const QTransform posto = QTransform::fromTranslate(-ingombro.left(), -ingombro.top())
+            * QTransform::fromScale(scale[r], scale[r]) * QTransform::fromTranslate(sinistra, y);
+        for (size_t i = lettere[r].size(); i-- > 0;)
+            pezzi.push_back({blocco(posto.map(lettere[r][i]), profondita, tremito, double(3 * r + i)), righe[r].colore});
+        y += scale[r] * ingombro.height() + profondita.y();
+    }
+
+    // The sides of every block first, then every face over them.
+    for (const Pezzo& pezzo : pezzi) {
+        tavola.aggiungi(cresci(pezzo.blocco.solido, bordo), inchiostro);
+        tavola.aggiungi(pezzo.blocco.solido, pezzo.colore);
+        tavola.aggiungi(linee(pezzo.blocco.spigoli, filo), inchiostro);
+    }
+    for (const Pezzo& pezzo : pezzi) {
+        tavola.aggiungi(cresci(pezzo.blocco.faccia, filo), inchiostro);
+        tavola.aggiungi(pezzo.blocco.faccia, pezzo.colore);
+    }
+    tavola.riempi();
+    return tavola.scrivi(cartella.filePath(QStringLiteral("titolo.svg")), 5);
+}
+
+bool vai(const QDir& cartella)
+{
+    constexpr double corpo = 1000;
+    const std::optional<QRawFont> font = caricaFontGrezzo(fontPieno, corpo);
+    if (!font)
+        return false;
+    Tavola tavola(QSizeF(1.162, 0.378));
+
+    constexpr double stretto = 0.9;  // letters a little narrower than the font's, to leave room for the gap
+    const std::array<Mano, 3> mani{{{-4, 0.01, 1.02}, {2, -0.02, 0.97}, {-3, 0.015, 1.0}}};
+    const QString lettere = QStringLiteral("VAI");
+    QPainterPath parola;
+    parola.setFillRule(Qt::WindingFill);
+    double x = 0;
+    for (qsizetype i = 0; i < lettere.size(); ++i) {
+        const Glifo g = glifo(*font, lettere[i]);
+        parola.addPath(aMano(g, mani[size_t(i)], x, corpo, stretto, 1));
+        x += (g.avanzamento - 0.02 * corpo) * stretto;
+    }
+    // The exclamation mark leans forward and closes the line, after a gap.
+    QPainterPath esclamativo = QTransform(1, 0, -0.26, 1, 0, 0).map(glifo(*font, u'!').forma);
+    const QRectF ingombro = parola.boundingRect();
+    const double larghezza = ingombro.height() * tavola.unita().width() / tavola.unita().height();
+    esclamativo.translate(ingombro.left() + larghezza - esclamativo.boundingRect().right(), 0);
+    parola.addPath(esclamativo);
+
+    tavola.aggiungi(aManoLibera(parola.simplified(), 6, 1.3), rosso);
+    tavola.riempi();
+    return tavola.scrivi(cartella.filePath(QStringLiteral("vai.svg")), 2);
+}
+
+bool firma(const QDir& cartella, const QString& testo)
+{
+    constexpr double corpo = 1000;
+    const std::optional<QFont> font = caricaFont(fontCorsivo, corpo);
+    if (!font)
+        return false;
+    Tavola tavola(QSizeF(0.857, 0.112));
+    QFont largo = *font;
+    largo.setLetterSpacing(QFont::AbsoluteSpacing, 0.05 * corpo);
+    QPainterPath riga = QTransform(1, 0, -0.12, 1, 0, 0).map(scritta(largo, testo));
+    riga.setFillRule(Qt::WindingFill);
+    tavola.aggiungi(riga.simplified(), inchiostro);
+    tavola.riempi();
+    return tavola.scrivi(cartella.filePath(QStringLiteral("firma.svg")), 4);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication applicazione(argc, argv);
+    QCommandLineParser opzioni;
+    opzioni.addHelpOption();
+    opzioni.addOption({QStringLiteral("out"), QStringLiteral("Output folder."), QStringLiteral("DIR"),
+                       QStringLiteral(".")});
+    opzioni.addOption({QStringLiteral("firma"), QStringLiteral("Words of the credit line."), QStringLiteral("TESTO"),
+                       QStringLiteral("Studio Zefiranda")});
+    opzioni.process(applicazione);
+    QDir cartella(opzioni.value(QStringLiteral("out")));
+    if (!cartella.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(cartella.path()));
+        return 2;
+    }
+    const bool fatto = titolo(cartella) && vai(cartella) && firma(cartella, opzioni.value(QStringLiteral("firma")));
+    return fatto ? 0 : 1;
+}
