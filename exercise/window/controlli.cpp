@@ -4,10 +4,11 @@
 #include "centratura.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
+#include <QShortcutEvent>
 
 #include <cmath>
 #include <limits>
@@ -30,6 +31,28 @@ Controllo* piazza(Controllo* controllo, const char* nome, const QRect& twips)
 }
 
 } // namespace
+
+bool Pulsante::event(QEvent* evento)
+{
+    // Qt would show the button pressed for a moment and click it later; the
+    // access key presses it at once, like every other way of pressing it.
+    if (evento->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(evento)->isAmbiguous()) {
+        click();
+        return true;
+    }
+    return QPushButton::event(evento);
+}
+
+void Pulsante::keyPressEvent(QKeyEvent* evento)
+{
+    const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers altri = evento->modifiers() & ~Qt::KeypadModifier;
+    if (invio && altri == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(evento);
+}
 
 QRect daTwips(int left, int top, int width, int height)
 {
@@ -85,7 +108,7 @@ QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, c
 QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips,
                           const QString& didascalia)
 {
-    auto* pulsante = piazza(new QPushButton(didascalia, &finestra), nome, twips);
+    auto* pulsante = piazza(new Pulsante(didascalia, &finestra), nome, twips);
     pulsante->setAutoDefault(false);
     pulsante->setDefault(false);
     return pulsante;

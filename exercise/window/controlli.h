@@ -2,17 +2,29 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPushButton>
 #include <QRect>
 #include <QStringList>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace zefiranda {
 
 class AreaImmagine;
+
+// A push button that the mouse, Space and either Enter key press while it has
+// the focus, and that Alt with its access key presses at once from anywhere in
+// its window. Enter typed elsewhere presses no button.
+class Pulsante : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+};
 
 // Window rectangles are laid out in twips, 15 to a logical pixel.
 QRect daTwips(int left, int top, int width, int height);
