@@ -1,5 +1,7 @@
 #include "verifica.h"
 
+#include <algorithm>
+
 namespace zefiranda {
 
 namespace {
@@ -40,8 +42,8 @@ std::optional<Numero> leggiNumero(QStringView testo)
         const qsizetype decimali = cifreIniziali(testo);
         if (decimali == 0)
             return std::nullopt;
-        for (QChar c : testo.first(decimali))
-            numero.frazioneNulla = numero.frazioneNulla && c == u'0';
+        const QStringView frazione = testo.first(decimali);
+        numero.frazioneNulla = std::all_of(frazione.begin(), frazione.end(), [](QChar c) { return c == u'0'; });
         testo = testo.sliced(decimali);
     }
     if (!testo.isEmpty())
