@@ -38,8 +38,6 @@ Frminizio::Frminizio()
     // A child pressing Enter or Space straight away starts the exercise.
     cmdparti->setFocus();
 
-    premiConInvio(cmdesci);
-    premiConInvio(cmdparti);
     connect(cmdparti, &QPushButton::clicked, this, &Frminizio::cmdparti_Click);
     connect(cmdesci, &QPushButton::clicked, this, &Frminizio::cmdesci_Click);
 }

@@ -6,7 +6,7 @@
 namespace zefiranda {
 
 PulsanteImmagine::PulsanteImmagine(QWidget* finestra)
-    : QPushButton(finestra)
+    : Pulsante(finestra)
 {
 }
 
@@ -19,7 +19,7 @@ void PulsanteImmagine::setDisegno(Disegno disegno, const QSizeF& naturale)
 
 void PulsanteImmagine::paintEvent(QPaintEvent* evento)
 {
-    QPushButton::paintEvent(evento);
+    Pulsante::paintEvent(evento);
     if (!disegno_)
         return;
     QPointF angolo((width() - naturale_.width()) / 2.0, (height() - naturale_.height()) / 2.0);

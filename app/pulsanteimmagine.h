@@ -2,13 +2,13 @@
 
 #include "areaimmagine.h"
 
-#include <QPushButton>
+#include "controlli.h"
 
 namespace zefiranda {
 
 // A push button that shows a drawing, at its natural size and centred on the
 // face, instead of a caption.
-class PulsanteImmagine : public QPushButton {
+class PulsanteImmagine : public Pulsante {
 public:
     explicit PulsanteImmagine(QWidget* finestra);
 

@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QWindow>
 
 #include <cmath>
@@ -30,25 +30,6 @@ Controllo* piazza(Controllo* controllo, const char* nome, const QRect& twips)
     controllo->setGeometry(twips);
     return controllo;
 }
-
-class InvioPreme : public QObject {
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* oggetto, QEvent* evento) override
-    {
-        if (evento->type() != QEvent::KeyPress)
-            return false;
-        const auto* tasto = static_cast<QKeyEvent*>(evento);
-        const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
-        if (!invio || (tasto->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return false;
-        // Holding Enter down presses the button once.
-        if (!tasto->isAutoRepeat())
-            static_cast<QPushButton*>(oggetto)->click();
-        return true;
-    }
-};
 
 QMargins cornice(const QWidget& finestra)
 {
@@ -74,6 +55,30 @@ QMargins corniceAttesa(QWidget& finestra)
 }
 
 } // namespace
+
+bool Pulsante::event(QEvent* evento)
+{
+    // Qt would show the button pressed for a moment and click it later; the
+    // access key presses it at once, like every other way of pressing it.
+    if (evento->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(evento)->isAmbiguous()) {
+        click();
+        return true;
+    }
+    return QPushButton::event(evento);
+}
+
+void Pulsante::keyPressEvent(QKeyEvent* evento)
+{
+    const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers altri = evento->modifiers() & ~Qt::KeypadModifier;
+    if (invio && altri == Qt::NoModifier) {
+        // Holding Enter down presses the button once.
+        if (!evento->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(evento);
+}
 
 QRect daTwips(int left, int top, int width, int height)
 {
@@ -129,7 +134,7 @@ QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, c
 QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips,
                           const QString& didascalia)
 {
-    auto* pulsante = piazza(new QPushButton(didascalia, &finestra), nome, twips);
+    auto* pulsante = piazza(new Pulsante(didascalia, &finestra), nome, twips);
     pulsante->setAutoDefault(false);
     pulsante->setDefault(false);
     return pulsante;
@@ -138,11 +143,6 @@ QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twip
 AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips)
 {
     return piazza(new AreaImmagine(&finestra), nome, twips);
-}
-
-void premiConInvio(QPushButton* pulsante)
-{
-    pulsante->installEventFilter(new InvioPreme(pulsante));
 }
 
 void centraSulloSchermo(QWidget& finestra)

@@ -2,17 +2,29 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPushButton>
 #include <QRect>
 #include <QStringList>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace zefiranda {
 
 class AreaImmagine;
+
+// A push button that the mouse, Space and either Enter key press while it has
+// the focus, and that Alt with its access key presses at once from anywhere in
+// its window. Enter typed elsewhere presses no button.
+class Pulsante : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+};
 
 // Window rectangles are laid out in twips, 15 to a logical pixel.
 QRect daTwips(int left, int top, int width, int height);
@@ -32,10 +44,6 @@ QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, c
 QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips,
                           const QString& didascalia);
 AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips);
-
-// Lets Enter and the keypad's Enter press the button while it has the focus,
-// as Space does. Push buttons outside dialogs otherwise ignore Enter.
-void premiConInvio(QPushButton* pulsante);
 
 // Places the window, frame included, in the middle of its whole screen; meant
 // for a window's load handler, before the window is first shown, so that it

@@ -2,7 +2,9 @@
 
 #include "areaimmagine.h"
 #include "controlli.h"
+#include "verifica.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,9 +66,13 @@ QFont carattereMessaggi()
 
 } // namespace
 
-Frmrete::Frmrete(Estrazione sorgente)
+Frmrete::Frmrete(Estrazione sorgente, Termina termina)
     : sorgente_(std::move(sorgente))
+    , termina_(std::move(termina))
 {
+    if (!termina_)
+        termina_ = [] { QCoreApplication::exit(0); };
+
     preparaFinestra(*this, "frmrete", rosa);
 
     for (std::size_t i = 0; i < aree.size(); ++i)
@@ -102,6 +108,10 @@ Frmrete::Frmrete(Estrazione sorgente)
     timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("timer"));
     timer->setInterval(3000);
+
+    connect(cmdconferma, &QPushButton::clicked, this, &Frmrete::cmdconferma_Click);
+    connect(cmdfine, &QPushButton::clicked, this, &Frmrete::cmdfine_Click);
+    connect(timer, &QTimer::timeout, this, &Frmrete::timer_Timer);
 
     QWidget* precedente = txt_[1];
     for (QWidget* successivo : {static_cast<QWidget*>(txt_[2]), static_cast<QWidget*>(txt_[3]),
@@ -139,6 +149,46 @@ void Frmrete::Form_Load()
     centraSulloSchermo(*this);
     nuovoesercizio();
     txt_[1]->setFocus();
+}
+
+void Frmrete::cmdconferma_Click()
+{
+    Risposte risposte;
+    for (std::size_t i = 0; i < risposte.nodi.size(); ++i)
+        risposte.nodi[i] = txt_[i + 1]->text();
+    risposte.txtcomgialla = txtcomgialla->text();
+    risposte.txtcg = txtcg->text();
+
+    const Sbagliate sbagliate = verifica(stato_, risposte);
+    for (std::size_t i = 0; i < sbagliate.nodi.size(); ++i)
+        if (sbagliate.nodi[i])
+            txt_[i + 1]->setText(QString());
+    if (sbagliate.txtcomgialla)
+        txtcomgialla->setText(QString());
+
+    if (stato_.errori > 0) {
+        lblmess->setText(QStringLiteral("Attento... correggiti!"));
+    } else {
+        lblmess->setText(QStringLiteral("Bravo!"));
+        for (QLineEdit* casella : txt_)
+            casella->setText(QString());
+        txtcomgialla->setText(QString());
+        nuovoesercizio();
+        txt_[1]->setFocus();
+    }
+
+    // Starting it again gives every message its full three seconds.
+    timer->start();
+}
+
+void Frmrete::timer_Timer()
+{
+    lblmess->setText(QString());
+}
+
+void Frmrete::cmdfine_Click()
+{
+    termina_();
 }
 
 void Frmrete::nuovoesercizio()

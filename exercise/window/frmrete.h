@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <random>
 
 class QLabel;
@@ -20,9 +21,12 @@ class AreaImmagine;
 // legend, the answer box of the yellow operator and the two buttons.
 class Frmrete : public QWidget {
 public:
+    // Ends the program; Fine runs it.
+    using Termina = std::function<void()>;
+
     // Without a source the window seeds its own generator from the clock
-    // when it loads.
-    explicit Frmrete(Estrazione sorgente = {});
+    // when it loads. Without an ending it ends the application's event loop.
+    explicit Frmrete(Estrazione sorgente = {}, Termina termina = {});
 
     void setVisible(bool visibile) override;
 
@@ -36,9 +40,13 @@ public:
 
 private:
     void Form_Load();
+    void cmdconferma_Click();
+    void timer_Timer();
+    void cmdfine_Click();
 
     Esercizio stato_;
     Estrazione sorgente_;
+    Termina termina_;
     std::mt19937_64 generatore_;
     bool caricata_ = false;
 
