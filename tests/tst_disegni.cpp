@@ -90,8 +90,19 @@ void TstDisegni::disegniDelProgramma()
     QCOMPARE(std::max(w, h), 16000.0);
     QVERIFY(std::abs(w / h - larghezza / altezza) < 0.002 * larghezza / altezza);
 
-    // Something is drawn, and not over the whole box.
-    const QImage immagine = dipingi(disegnoSvg(nome), QSize(200, 200));
+    // Something is drawn, not over the whole box, and nothing outside it.
+    QImage conMargine(300, 300, QImage::Format_ARGB32);
+    conMargine.fill(sfondo);
+    {
+        QPainter pittore(&conMargine);
+        pittore.translate(50, 50);
+        disegnoSvg(nome)(pittore, QSizeF(200, 200));
+    }
+    const QImage immagine = conMargine.copy(50, 50, 200, 200);
+    for (int y = 0; y < conMargine.height(); ++y)
+        for (int x = 0; x < conMargine.width(); ++x)
+            if (!QRect(50, 50, 200, 200).contains(x, y) && conMargine.pixelColor(x, y) != sfondo)
+                QFAIL(qPrintable(QStringLiteral("painted outside the box at (%1, %2)").arg(x - 50).arg(y - 50)));
     int dipinti = 0;
     for (int y = 0; y < immagine.height(); ++y)
         for (int x = 0; x < immagine.width(); ++x)
