@@ -83,8 +83,8 @@ void TstDisegni::disegniDelProgramma()
     // The drawing space: longer side 16000 units, the same proportions.
     QFile file(risorsaDisegno(nome));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const QRegularExpressionMatch vista =
-        QRegularExpression(QStringLiteral(R"(viewBox="0 0 ([0-9.]+) ([0-9.]+)\")")).match(QString::fromUtf8(file.readAll()));
+    static const QRegularExpression spazio(QStringLiteral(R"(viewBox="0 0 ([0-9.]+) ([0-9.]+)\")"));
+    const QRegularExpressionMatch vista = spazio.match(QString::fromUtf8(file.readAll()));
     QVERIFY(vista.hasMatch());
     const double w = vista.captured(1).toDouble(), h = vista.captured(2).toDouble();
     QCOMPARE(std::max(w, h), 16000.0);
@@ -168,7 +168,8 @@ void TstDisegni::centratoSulPulsante()
     immagine.fill(Qt::black);
     pulsante.render(&immagine);
 
-    const QRect disegno = estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green);
+    const QRect disegno =
+        estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green);
     QCOMPARE(disegno.size(), QSize(96, 48) * rapporto);
     const QPointF scarto = QRectF(disegno).center() - QRectF(immagine.rect()).center();
     QVERIFY2(std::abs(scarto.x()) <= rapporto && std::abs(scarto.y()) <= rapporto,

@@ -189,7 +189,10 @@ void TstReteDisegnata::glifi()
     QVERIFY2(quotaIn(s, punta, c) > 0.97, "the head is not in the glyph's colour");
     for (const QPoint& p : vuoti)
         QVERIFY2(s.pixelColor(p) == rosa,
-                 qPrintable(QStringLiteral("(%1, %2) is %3, not pink").arg(p.x()).arg(p.y()).arg(s.pixelColor(p).name())));
+                 qPrintable(QStringLiteral("(%1, %2) is %3, not pink")
+                                .arg(p.x())
+                                .arg(p.y())
+                                .arg(s.pixelColor(p).name())));
 
     // Which sides the glyph reaches.
     switch (tipo) {
@@ -229,13 +232,15 @@ void TstReteDisegnata::legendaControRete()
     const int puntaBlu = lunghezzaPunta(scatola(finestra, *rete, 1), Tipo::Blu);
     const int puntaBluLegenda = lunghezzaPunta(scatola(finestra, *rete, 17), Tipo::Blu);
     QVERIFY(rete->Picture(17)->width() < rete->Picture(1)->width());
-    QVERIFY2(puntaBluLegenda < puntaBlu, qPrintable(QStringLiteral("%1 against %2").arg(puntaBluLegenda).arg(puntaBlu)));
+    QVERIFY2(puntaBluLegenda < puntaBlu,
+             qPrintable(QStringLiteral("%1 against %2").arg(puntaBluLegenda).arg(puntaBlu)));
     QVERIFY(std::abs(puntaBluLegenda - puntaBlu * 855.0 / 1335) <= 1.5 * rapporto);
 
     const int puntaRossa = lunghezzaPunta(scatola(finestra, *rete, 3), Tipo::Rossa);
     const int puntaRossaLegenda = lunghezzaPunta(scatola(finestra, *rete, 18), Tipo::Rossa);
     QVERIFY(rete->Picture(18)->height() < rete->Picture(3)->height());
-    QVERIFY2(puntaRossaLegenda < puntaRossa, qPrintable(QStringLiteral("%1 against %2").arg(puntaRossaLegenda).arg(puntaRossa)));
+    QVERIFY2(puntaRossaLegenda < puntaRossa,
+             qPrintable(QStringLiteral("%1 against %2").arg(puntaRossaLegenda).arg(puntaRossa)));
     QVERIFY(std::abs(puntaRossaLegenda - puntaRossa * 975.0 / 1335) <= 1.5 * rapporto);
 
     // The legend's yellow shaft is thicker for its box: the share of a row
