@@ -2,8 +2,10 @@
 
 #include "areaimmagine.h"
 #include "controlli.h"
+#include "disegni.h"
 #include "finestre.h"
 #include "frmrete.h"
+#include "icona.h"
 #include "pulsanteimmagine.h"
 
 #include <QCoreApplication>
@@ -33,6 +35,12 @@ Frminizio::Frminizio()
     // The credit line stands at its natural size on the window's own background.
     Image1 = creaArea(*this, "Image1", daTwips(120, 7080, 1230, 165));
     Image1->setAutoFillBackground(false);
+
+    Picture1->setDisegno(disegnoSvg(QStringLiteral("titolo")));
+    Picture2->setDisegno(disegnoSvg(QStringLiteral("ragazzo")));
+    cmdparti->setDisegno(disegnoSvg(QStringLiteral("vai")), dimensioneNaturale(QStringLiteral("vai")));
+    Image1->setDisegno(disegnoNaturale(QStringLiteral("firma")));
+    setWindowIcon(iconaFinestra());
 
     setTabOrder(cmdesci, cmdparti);
     // A child pressing Enter or Space straight away starts the exercise.

@@ -36,6 +36,15 @@ bool salva(QWidget& finestra, double rapporto, const QDir& cartella)
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    // Render as a screen of that pixel ratio shows the windows: the toolkit
+    // picks the resolution of button pictures by the screen's ratio.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argomento(argv[i]);
+        if (argomento == "--dpr" && i + 1 < argc)
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+        else if (argomento.startsWith("--dpr="))
+            qputenv("QT_SCALE_FACTOR", argomento.mid(6));
+    }
     QApplication applicazione(argc, argv);
     QCommandLineParser opzioni;
     opzioni.addHelpOption();

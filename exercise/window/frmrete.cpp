@@ -3,6 +3,9 @@
 #include "areaimmagine.h"
 #include "controlli.h"
 #include "verifica.h"
+#include "disegni.h"
+#include "frecce.h"
+#include "icona.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -77,6 +80,15 @@ Frmrete::Frmrete(Estrazione sorgente, Termina termina)
 
     for (std::size_t i = 0; i < aree.size(); ++i)
         Picture_[i] = creaArea(*this, aree[i].nome, rettangolo(aree[i]));
+    for (int n : {1, 4, 5, 6, 7, 8, 17})
+        Picture(n)->setDisegno(disegnoFreccia(Freccia::Blu));
+    for (int n : {3, 9, 10, 11, 12, 13, 18})
+        Picture(n)->setDisegno(disegnoFreccia(Freccia::Rossa));
+    for (int n : {2, 14, 15, 16})
+        Picture(n)->setDisegno(disegnoFreccia(Freccia::GiallaRete));
+    Picture(19)->setDisegno(disegnoFreccia(Freccia::GiallaLegenda));
+    Picture(20)->setDisegno(disegnoSvg(QStringLiteral("palloncini")));
+    setWindowIcon(iconaFinestra());
 
     lblcomblu = creaEtichetta(*this, "lblcomblu", daTwips(1200, 720, 1095, 375), carattereOperatori());
     lblcomrossa = creaEtichetta(*this, "lblcomrossa", daTwips(2880, 720, 1215, 375), carattereOperatori());

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "areaimmagine.h"
+
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+namespace zefiranda {
+
+// The decorative drawings live in the program's resources as
+// ":/disegni/<nome>.svg": each one's width and height give its natural size
+// in inches, its viewBox its drawing space. Replacing a file there replaces
+// the picture; no code names anything but the drawing's name.
+QString risorsaDisegno(const QString& nome);
+
+// Natural size in logical pixels (96 to the inch, like the twip layout);
+// empty when there is no such drawing.
+QSizeF dimensioneNaturale(const QString& nome);
+
+// The same, rounded to whole pixels: the size of a control that shows the
+// drawing at its natural size (0.857 x 0.112 inch becomes 82 x 11).
+QSize dimensioneNaturaleInPixel(const QString& nome);
+
+// Stretched to the box: the drawing space is mapped onto the whole box, width
+// and height scaled independently. Drawn as vectors at the painter's device
+// pixel ratio.
+Disegno disegnoSvg(const QString& nome);
+
+// Natural size, unscaled, from the box's top-left corner.
+Disegno disegnoNaturale(const QString& nome);
+
+} // namespace zefiranda

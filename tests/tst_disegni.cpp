@@ -1,0 +1,164 @@
+// The decorative drawings and the three ways a drawing is fitted to its control.
+#include "disegni.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace zefiranda;
+
+namespace {
+
+const QColor sfondo(255, 255, 192);
+const QColor magenta(255, 0, 255);
+
+QImage dipingi(const Disegno& disegno, QSize scatola, int rapporto = 1)
+{
+    QImage immagine(scatola * rapporto, QImage::Format_ARGB32);
+    immagine.setDevicePixelRatio(rapporto);
+    immagine.fill(sfondo);
+    QPainter pittore(&immagine);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    disegno(pittore, QSizeF(scatola));
+    return immagine;
+}
+
+// The smallest rectangle holding every pixel that is mostly of the given colour.
+QRect estensione(const QImage& immagine, QColor colore)
+{
+    QRect r;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x) {
+            const QColor c = immagine.pixelColor(x, y);
+            if (std::abs(c.red() - colore.red()) + std::abs(c.green() - colore.green())
+                    + std::abs(c.blue() - colore.blue()) < 128)
+                r |= QRect(x, y, 1, 1);
+        }
+    return r;
+}
+
+} // namespace
+
+class TstDisegni : public QObject {
+    Q_OBJECT
+
+private slots:
+    void disegniDelProgramma_data();
+    void disegniDelProgramma();
+    void stiratoSullaScatola_data();
+    void stiratoSullaScatola();
+    void grandezzaNaturale();
+    void disegnoMancante();
+};
+
+void TstDisegni::disegniDelProgramma_data()
+{
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<double>("larghezza");  // inches
+    QTest::addColumn<double>("altezza");
+
+    QTest::newRow("title lettering") << QStringLiteral("titolo") << 3.657 << 2.357;
+    QTest::newRow("running boy") << QStringLiteral("ragazzo") << 4.598 << 5.538;
+    QTest::newRow("balloon boy") << QStringLiteral("palloncini") << 2.733 << 5.421;
+    QTest::newRow("credit line") << QStringLiteral("firma") << 0.857 << 0.112;
+    QTest::newRow("start button lettering") << QStringLiteral("vai") << 1.162 << 0.378;
+}
+
+void TstDisegni::disegniDelProgramma()
+{
+    QFETCH(QString, nome);
+    QFETCH(double, larghezza);
+    QFETCH(double, altezza);
+
+    const QSizeF naturale = dimensioneNaturale(nome);
+    QCOMPARE(qRound(naturale.width() * 1000), qRound(larghezza * 96 * 1000));
+    QCOMPARE(qRound(naturale.height() * 1000), qRound(altezza * 96 * 1000));
+
+    // The drawing space: longer side 16000 units, the same proportions.
+    QFile file(risorsaDisegno(nome));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    static const QRegularExpression spazio(QStringLiteral(R"(viewBox="0 0 ([0-9.]+) ([0-9.]+)\")"));
+    const QRegularExpressionMatch vista = spazio.match(QString::fromUtf8(file.readAll()));
+    QVERIFY(vista.hasMatch());
+    const double w = vista.captured(1).toDouble(), h = vista.captured(2).toDouble();
+    QCOMPARE(std::max(w, h), 16000.0);
+    QVERIFY(std::abs(w / h - larghezza / altezza) < 0.002 * larghezza / altezza);
+
+    // Something is drawn, not over the whole box, and nothing outside it.
+    QImage conMargine(300, 300, QImage::Format_ARGB32);
+    conMargine.fill(sfondo);
+    {
+        QPainter pittore(&conMargine);
+        pittore.translate(50, 50);
+        disegnoSvg(nome)(pittore, QSizeF(200, 200));
+    }
+    const QImage immagine = conMargine.copy(50, 50, 200, 200);
+    for (int y = 0; y < conMargine.height(); ++y)
+        for (int x = 0; x < conMargine.width(); ++x)
+            if (!QRect(50, 50, 200, 200).contains(x, y) && conMargine.pixelColor(x, y) != sfondo)
+                QFAIL(qPrintable(QStringLiteral("painted outside the box at (%1, %2)").arg(x - 50).arg(y - 50)));
+    int dipinti = 0;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            dipinti += immagine.pixelColor(x, y) != sfondo;
+    QVERIFY(dipinti > 200);
+    QVERIFY(dipinti < 200 * 200);
+}
+
+void TstDisegni::stiratoSullaScatola_data()
+{
+    QTest::addColumn<QSize>("scatola");
+    QTest::addColumn<int>("rapporto");
+    QTest::newRow("wider than the drawing") << QSize(300, 50) << 1;
+    QTest::newRow("taller than the drawing") << QSize(60, 190) << 1;
+    QTest::newRow("smaller than natural size") << QSize(30, 20) << 1;
+    QTest::newRow("at 2x") << QSize(300, 50) << 2;
+}
+
+void TstDisegni::stiratoSullaScatola()
+{
+    QFETCH(QSize, scatola);
+    QFETCH(int, rapporto);
+
+    // The test drawing is a magenta field with a blue square in its top-left
+    // corner and a green one in its bottom-right corner.
+    const QImage immagine = dipingi(disegnoSvg(QStringLiteral("prova")), scatola, rapporto);
+    QCOMPARE(estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green),
+             immagine.rect());
+    QCOMPARE(immagine.pixelColor(0, 0), QColor(Qt::blue));
+    QCOMPARE(immagine.pixelColor(immagine.width() - 1, immagine.height() - 1), QColor(Qt::green));
+    // Each corner square is 1/16 of the width and 1/8 of the height, scaled on its own.
+    const QRect angolo = estensione(immagine, Qt::blue);
+    QVERIFY(std::abs(angolo.width() - immagine.width() / 16.0) <= 1);
+    QVERIFY(std::abs(angolo.height() - immagine.height() / 8.0) <= 1);
+}
+
+void TstDisegni::grandezzaNaturale()
+{
+    // 1 x 0.5 inch: 96 x 48 pixels from the top-left corner, whatever the box.
+    QCOMPARE(dimensioneNaturaleInPixel(QStringLiteral("prova")), QSize(96, 48));
+    QCOMPARE(dimensioneNaturaleInPixel(QStringLiteral("firma")), QSize(82, 11));
+    for (QSize scatola : {QSize(200, 150), QSize(96, 48)}) {
+        const QImage immagine = dipingi(disegnoNaturale(QStringLiteral("prova")), scatola);
+        QCOMPARE(estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green),
+                 QRect(0, 0, 96, 48));
+    }
+    const QImage doppia = dipingi(disegnoNaturale(QStringLiteral("prova")), QSize(200, 150), 2);
+    QCOMPARE(estensione(doppia, magenta) | estensione(doppia, Qt::blue) | estensione(doppia, Qt::green),
+             QRect(0, 0, 192, 96));
+}
+
+void TstDisegni::disegnoMancante()
+{
+    QVERIFY(dimensioneNaturale(QStringLiteral("nessuno")).isEmpty());
+    const QImage immagine = dipingi(disegnoSvg(QStringLiteral("nessuno")), QSize(40, 40));
+    QCOMPARE(estensione(immagine, sfondo), immagine.rect());
+}
+
+QTEST_MAIN(TstDisegni)
+#include "tst_disegni.moc"

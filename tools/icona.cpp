@@ -1,0 +1,52 @@
+// zefiranda-icona GRID BASE
+// Reads the icon's text grid and writes BASE.png and BASE.ico.
+#include "icona.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+bool scrivi(const QString& percorso, const QByteArray& dati)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly) || file.write(dati) != dati.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(percorso));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(percorso));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication applicazione(argc, argv);
+    const QStringList argomenti = applicazione.arguments();
+    if (argomenti.size() != 3) {
+        std::fprintf(stderr, "usage: zefiranda-icona GRID BASE\n");
+        return 2;
+    }
+    QFile file(argomenti.at(1));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(argomenti.at(1)));
+        return 1;
+    }
+    QString errore;
+    const auto griglia = zefiranda::leggiGriglia(file.readAll(), &errore);
+    if (!griglia) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(argomenti.at(1)), qPrintable(errore));
+        return 1;
+    }
+    const QString png = argomenti.at(2) + QStringLiteral(".png");
+    if (!zefiranda::immagineIcona(*griglia).save(png, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(png));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(png));
+    return scrivi(argomenti.at(2) + QStringLiteral(".ico"), zefiranda::fileIco(*griglia)) ? 0 : 1;
+}
