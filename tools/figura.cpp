@@ -17,7 +17,8 @@
 //                                 closed loop through the points that follow) and E (an ellipse: centre,
 //                                 radius, and a second radius when it is not a circle)
 //   stroke COLOUR WIDTH [opts] : PATH    a line of even width with round ends, filled
-//   brush COLOUR WIDTH [opts] : PATH     a line that swells in the middle and thins towards its ends
+//   brush COLOUR WIDTH [opts] : PATH     a line that swells in the middle and thins towards its ends;
+//                                 unlike the others it has no ink outline unless ink= asks for one
 //   region [opts] : PATH          an area that is only named (name=ID), for in= and out=; paints nothing
 //   frame X Y [ANGLE [SCALE [SY]]]  the paths that follow are drawn turned by ANGLE degrees (clockwise) and
 //                                 scaled about their own origin, which lands on X Y (SY < 0 mirrors them
@@ -42,9 +43,10 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
-#include <functional>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -89,6 +91,7 @@ public:
                 percorso.closeSubpath();
                 corrente = inizio;
                 comandoPrecedente = tipo;
+                comando = QChar();
                 continue;
             }
             if (tipo == 'M') {
@@ -215,17 +218,19 @@ private:
 
 // ---- geometry -------------------------------------------------------------------------------------------
 
+// The area grown by `larghezza` all round.
 QPainterPath ingrossa(const QPainterPath& area, double larghezza)
 {
     if (larghezza <= 0)
         return area;
-    QPainterPathStroker tratto;
-    tratto.setWidth(2 * larghezza);
-    tratto.setJoinStyle(Qt::RoundJoin);
-    tratto.setCapStyle(Qt::RoundCap);
-    return tratto.createStroke(area).united(area);
+    QPainterPathStroker bordo;
+    bordo.setWidth(2 * larghezza);
+    bordo.setJoinStyle(Qt::RoundJoin);
+    bordo.setCapStyle(Qt::RoundCap);
+    return bordo.createStroke(area).united(area);
 }
 
+// A line `larghezza` wide, with round ends and joins, as an area.
 QPainterPath tratto(const QPainterPath& linea, double larghezza)
 {
     QPainterPathStroker stroker;
@@ -235,7 +240,6 @@ QPainterPath tratto(const QPainterPath& linea, double larghezza)
     return stroker.createStroke(linea).simplified();
 }
 
-// A line as wide as `larghezza` in the middle, `inizio` and `fine` times as wide at its two ends.
 // The runs of a line between its corners (where its direction turns by more than 15 degrees).
 std::vector<QPainterPath> corse(const QPainterPath& linea)
 {
@@ -779,14 +783,18 @@ int anteprima(const QStringList& argomenti)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication applicazione(argc, argv);
-    const QStringList argomenti = applicazione.arguments();
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i)
+        argomenti << QString::fromLocal8Bit(argv[i]);
     try {
         if (argomenti.value(1) == QLatin1String("build") && argomenti.size() == 4)
             return costruisci(argomenti[2], argomenti[3]);
-        if (argomenti.value(1) == QLatin1String("png"))
+        if (argomenti.value(1) == QLatin1String("png")) {
+            // Only the preview paints, and painting wants a GUI application.
+            qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+            QGuiApplication applicazione(argc, argv);
             return anteprima(argomenti);
+        }
     } catch (const Errore& e) {
         std::fprintf(stderr, "zefiranda-figura: %s\n", e.what());
         return 1;
