@@ -1,163 +1,316 @@
-// The decorative drawings and the three ways a drawing is fitted to its control.
+// The five drawings the program shows, each against what it must be: its natural size and drawing space,
+// filled shapes only, its colours, which sides of its box it reaches, and whatever else it alone must show.
 #include "disegni.h"
 
 #include <QFile>
 #include <QImage>
+#include <QMetaEnum>
 #include <QPainter>
-#include <QPushButton>
-#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace zefiranda;
 
 namespace {
 
-const QColor sfondo(255, 255, 192);
-const QColor magenta(255, 0, 255);
-
-QImage dipingi(const Disegno& disegno, QSize scatola, int rapporto = 1)
+// Colours are written as Windows colour values, 0x00BBGGRR.
+QRgb daBgr(quint32 valore)
 {
-    QImage immagine(scatola * rapporto, QImage::Format_ARGB32);
-    immagine.setDevicePixelRatio(rapporto);
-    immagine.fill(sfondo);
-    QPainter pittore(&immagine);
-    pittore.setRenderHint(QPainter::Antialiasing);
-    disegno(pittore, QSizeF(scatola));
-    return immagine;
+    return qRgb(valore & 0xFF, (valore >> 8) & 0xFF, (valore >> 16) & 0xFF);
 }
 
-// The smallest rectangle holding every pixel that is mostly of the given colour.
-QRect estensione(const QImage& immagine, QColor colore)
+constexpr quint32 inchiostroLettere = 0x00171A1F;
+constexpr quint32 inchiostroFigure = 0x00161513;
+constexpr quint32 rosso = 0x001D25DA;
+constexpr quint32 verde = 0x0026C384;
+constexpr quint32 blu = 0x00DD9300;
+
+// A side some shape must reach, within the stretch between two fractions of its length (from the top or
+// from the left).
+struct Lato {
+    Qt::Edge lato;
+    double da = 0;
+    double a = 1;
+};
+
+// What only one drawing must show, checked on the drawing painted over its box.
+using Controllo = void (*)(const QImage&);
+
+QByteArray leggi(const QString& nome)
 {
-    QRect r;
+    QFile file(risorsaDisegno(nome));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The fill of every shape in the file, or the first thing in it that is not a plain filled shape.
+struct Forme {
+    QString errore;
+    QList<QRgb> riempimenti;
+};
+
+Forme leggiForme(const QByteArray& svg)
+{
+    static const QSet<QString> nomi{QStringLiteral("path"), QStringLiteral("polygon")};
+    static const QSet<QString> attributi{QStringLiteral("d"), QStringLiteral("points"), QStringLiteral("fill"),
+                                         QStringLiteral("fill-rule")};
+    Forme trovate;
+    QXmlStreamReader xml(svg);
+    const auto sbagliato = [&](const QString& cosa) {
+        trovate.errore = QStringLiteral("%1 at line %2").arg(cosa).arg(xml.lineNumber());
+        return trovate;
+    };
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("svg"))
+        return sbagliato(QStringLiteral("no <svg> root"));
+    for (const QXmlStreamAttribute& attributo : xml.attributes())
+        if (attributo.name().startsWith(QLatin1String("stroke")) || attributo.name() == QLatin1String("style")
+            || attributo.name() == QLatin1String("transform"))
+            return sbagliato(attributo.name().toString());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (!nomi.contains(xml.name().toString()))
+            return sbagliato(QStringLiteral("<%1>").arg(xml.name()));
+        for (const QXmlStreamAttribute& attributo : xml.attributes())
+            if (!attributi.contains(attributo.name().toString()))
+                return sbagliato(attributo.name().toString());
+        const QString riempimento = xml.attributes().value(QLatin1String("fill")).toString();
+        if (riempimento.size() != 7 || !riempimento.startsWith(u'#') || !QColor::isValidColorName(riempimento))
+            return sbagliato(QStringLiteral("fill \"%1\"").arg(riempimento));
+        const QStringView regola = xml.attributes().value(QLatin1String("fill-rule"));
+        if (!regola.isEmpty() && regola != QLatin1String("evenodd") && regola != QLatin1String("nonzero"))
+            return sbagliato(QStringLiteral("fill-rule \"%1\"").arg(regola));
+        trovate.riempimenti << QColor(riempimento).rgb();
+    }
+    if (xml.hasError())
+        return sbagliato(xml.errorString());
+    return trovate;
+}
+
+// A pixel inside an area of one colour, away from the softened edges between shapes.
+bool dentroUnaTinta(const QImage& immagine, int x, int y)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (immagine.pixel(x + dx, y + dy) != immagine.pixel(x, y))
+                return false;
+    return true;
+}
+
+int dipinti(const QImage& immagine)
+{
+    int quanti = 0;
     for (int y = 0; y < immagine.height(); ++y)
-        for (int x = 0; x < immagine.width(); ++x) {
-            const QColor c = immagine.pixelColor(x, y);
-            if (std::abs(c.red() - colore.red()) + std::abs(c.green() - colore.green())
-                    + std::abs(c.blue() - colore.blue()) < 128)
-                r |= QRect(x, y, 1, 1);
-        }
-    return r;
+        for (int x = 0; x < immagine.width(); ++x)
+            quanti += qAlpha(immagine.pixel(x, y)) > 0;
+    return quanti;
+}
+
+// Is anything painted within two pixels of the side, in its stretch?
+bool tocca(const QImage& immagine, const Lato& lato)
+{
+    const bool orizzontale = lato.lato == Qt::TopEdge || lato.lato == Qt::BottomEdge;
+    const int lunghezza = orizzontale ? immagine.width() : immagine.height();
+    const int profondita = orizzontale ? immagine.height() : immagine.width();
+    const int fine = std::min(lunghezza, int(std::ceil(lato.a * lunghezza)));
+    for (int dentro = 0; dentro < 2; ++dentro) {
+        const int riga = (lato.lato == Qt::TopEdge || lato.lato == Qt::LeftEdge) ? dentro : profondita - 1 - dentro;
+        for (int i = int(lato.da * lunghezza); i < fine; ++i)
+            if (qAlpha(orizzontale ? immagine.pixel(i, riga) : immagine.pixel(riga, i)) > 0)
+                return true;
+    }
+    return false;
+}
+
+// The title reads red, green, blue from the top: each colour sits lower than the one before, and the blue
+// line is wider than the other two.
+void righeDelTitolo(const QImage& immagine)
+{
+    QList<double> centri;
+    QList<int> larghezze;
+    for (const quint32 colore : {rosso, verde, blu}) {
+        double somma = 0;
+        int quanti = 0;
+        int sinistra = immagine.width();
+        int destra = -1;
+        for (int y = 1; y + 1 < immagine.height(); ++y)
+            for (int x = 1; x + 1 < immagine.width(); ++x)
+                if (immagine.pixel(x, y) == daBgr(colore) && dentroUnaTinta(immagine, x, y)) {
+                    somma += y;
+                    ++quanti;
+                    sinistra = std::min(sinistra, x);
+                    destra = std::max(destra, x);
+                }
+        QVERIFY2(quanti > 0, qPrintable(QColor(daBgr(colore)).name()));
+        centri << somma / quanti;
+        larghezze << destra - sinistra;
+    }
+    QVERIFY(centri[0] < centri[1]);
+    QVERIFY(centri[1] < centri[2]);
+    QVERIFY(larghezze[2] > larghezze[0]);
+    QVERIFY(larghezze[2] > larghezze[1]);
 }
 
 } // namespace
 
+Q_DECLARE_METATYPE(QList<Lato>)
+Q_DECLARE_METATYPE(Controllo)
+
 class TstDisegni : public QObject {
     Q_OBJECT
 
+private:
+    static void tabella();
+
 private slots:
-    void disegniDelProgramma_data();
-    void disegniDelProgramma();
-    void stiratoSullaScatola_data();
-    void stiratoSullaScatola();
-    void grandezzaNaturale();
-    void disegnoMancante();
+    void file_data() { tabella(); }
+    void file();
+    void dipinto_data() { tabella(); }
+    void dipinto();
 };
 
-void TstDisegni::disegniDelProgramma_data()
+void TstDisegni::tabella()
 {
     QTest::addColumn<QString>("nome");
-    QTest::addColumn<double>("larghezza");  // inches
-    QTest::addColumn<double>("altezza");
+    QTest::addColumn<QSizeF>("pollici");
+    QTest::addColumn<QList<quint32>>("tavolozza");  // every colour it must show
+    QTest::addColumn<quint32>("inchiostro");        // the outline ink, which it may show as well
+    QTest::addColumn<int>("forme");                 // how many shapes, at least
+    QTest::addColumn<QList<Lato>>("lati");
+    QTest::addColumn<Controllo>("controllo");
 
-    QTest::newRow("title lettering") << QStringLiteral("titolo") << 3.657 << 2.357;
-    QTest::newRow("running boy") << QStringLiteral("ragazzo") << 4.598 << 5.538;
-    QTest::newRow("balloon boy") << QStringLiteral("palloncini") << 2.733 << 5.421;
-    QTest::newRow("credit line") << QStringLiteral("firma") << 0.857 << 0.112;
-    QTest::newRow("start button lettering") << QStringLiteral("vai") << 1.162 << 0.378;
+    const QList<Lato> tutti{{Qt::LeftEdge}, {Qt::RightEdge}, {Qt::TopEdge}, {Qt::BottomEdge}};
+    // The bottom line is the widest and spans the whole width, so the sides are met low down.
+    QTest::newRow("title") << QStringLiteral("titolo") << QSizeF(3.657, 2.357)
+                           << QList<quint32>{rosso, verde, blu, inchiostroLettere} << inchiostroLettere << 1
+                           << QList<Lato>{{Qt::LeftEdge, 0.6, 1}, {Qt::RightEdge, 0.6, 1}, {Qt::TopEdge, 0.2, 0.8},
+                                          {Qt::BottomEdge}}
+                           << &righeDelTitolo;
+    QTest::newRow("start button") << QStringLiteral("vai") << QSizeF(1.162, 0.378) << QList<quint32>{rosso}
+                                  << inchiostroLettere << 1 << tutti << Controllo{};
+    QTest::newRow("credit line") << QStringLiteral("firma") << QSizeF(0.857, 0.112)
+                                 << QList<quint32>{inchiostroLettere} << inchiostroLettere << 1 << tutti
+                                 << Controllo{};
+    // Flag tip at the top, the back foot at the left in the lower half, the front shoe at the bottom on the
+    // right, the stick's lower end at the right edge.
+    QTest::newRow("running boy") << QStringLiteral("ragazzo") << QSizeF(4.598, 5.538)
+                                 << QList<quint32>{inchiostroFigure, 0x00FFFFFF, 0x007190A4, 0x00C2C2F2,
+                                                   0x003999D1, 0x008EC3F2, 0x00DCAD0C, 0x00CAA300, 0x00687397,
+                                                   0x009E9A97, 0x00D2CFCC}
+                                 << inchiostroFigure << 20
+                                 << QList<Lato>{{Qt::TopEdge, 0.5, 1}, {Qt::LeftEdge, 0.5, 1},
+                                                {Qt::BottomEdge, 0.5, 1}, {Qt::RightEdge, 0.2, 0.8}}
+                                 << Controllo{};
+    // The balloons reach the top and both sides in the upper third; the shoes reach the bottom on the left.
+    QTest::newRow("balloon boy") << QStringLiteral("palloncini") << QSizeF(2.733, 5.421)
+                                 << QList<quint32>{inchiostroFigure, 0x0032EBF2, 0x00242ADA, 0x007D2E39,
+                                                   0x003C9C00, 0x0000DBF4, 0x009EC6F2, 0x00233BDB, 0x00741F29,
+                                                   0x008C8BA9, 0x005B658B, 0x009FB6C4}
+                                 << inchiostroFigure << 20
+                                 << QList<Lato>{{Qt::TopEdge, 0.25, 0.75}, {Qt::LeftEdge, 0, 0.34},
+                                                {Qt::RightEdge, 0, 0.34}, {Qt::BottomEdge, 0, 0.5}}
+                                 << Controllo{};
 }
 
-void TstDisegni::disegniDelProgramma()
+void TstDisegni::file()
 {
     QFETCH(QString, nome);
-    QFETCH(double, larghezza);
-    QFETCH(double, altezza);
+    QFETCH(QSizeF, pollici);
+    QFETCH(QList<quint32>, tavolozza);
+    QFETCH(quint32, inchiostro);
+    QFETCH(int, forme);
 
+    const QByteArray svg = leggi(nome);
+    QVERIFY2(!svg.isEmpty(), qPrintable(risorsaDisegno(nome)));
+    QVERIFY2(svg.size() < 100 * 1024, "a drawing this large would slow down the window that shows it");
+
+    // Natural size in inches; the longer side of the drawing space is 16000 units, the shorter one follows.
     const QSizeF naturale = dimensioneNaturale(nome);
-    QCOMPARE(qRound(naturale.width() * 1000), qRound(larghezza * 96 * 1000));
-    QCOMPARE(qRound(naturale.height() * 1000), qRound(altezza * 96 * 1000));
+    QCOMPARE(qRound(naturale.width() * 1000), qRound(pollici.width() * 96 * 1000));
+    QCOMPARE(qRound(naturale.height() * 1000), qRound(pollici.height() * 96 * 1000));
+    const double proporzioni = pollici.width() / pollici.height();
+    const QSizeF spazio = proporzioni > 1 ? QSizeF(16000, std::round(16000 / proporzioni))
+                                          : QSizeF(std::round(16000 * proporzioni), 16000);
+    QXmlStreamReader xml(svg);
+    QVERIFY(xml.readNextStartElement());
+    const QXmlStreamAttributes radice = xml.attributes();
+    QCOMPARE(radice.value(QLatin1String("width")).toString(), QString::number(pollici.width()) + QStringLiteral("in"));
+    QCOMPARE(radice.value(QLatin1String("height")).toString(),
+             QString::number(pollici.height()) + QStringLiteral("in"));
+    QCOMPARE(radice.value(QLatin1String("viewBox")).toString(),
+             QStringLiteral("0 0 %1 %2").arg(spazio.width()).arg(spazio.height()));
 
-    // The drawing space: longer side 16000 units, the same proportions.
-    QFile file(risorsaDisegno(nome));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    static const QRegularExpression spazio(QStringLiteral(R"(viewBox="0 0 ([0-9.]+) ([0-9.]+)\")"));
-    const QRegularExpressionMatch vista = spazio.match(QString::fromUtf8(file.readAll()));
-    QVERIFY(vista.hasMatch());
-    const double w = vista.captured(1).toDouble(), h = vista.captured(2).toDouble();
-    QCOMPARE(std::max(w, h), 16000.0);
-    QVERIFY(std::abs(w / h - larghezza / altezza) < 0.002 * larghezza / altezza);
+    const Forme trovate = leggiForme(svg);
+    QVERIFY2(trovate.errore.isEmpty(), qPrintable(trovate.errore));
+    QVERIFY2(trovate.riempimenti.size() >= forme, qPrintable(QString::number(trovate.riempimenti.size())));
 
-    // Something is drawn, not over the whole box, and nothing outside it.
-    QImage conMargine(300, 300, QImage::Format_ARGB32);
-    conMargine.fill(sfondo);
+    QSet<QRgb> richiesti;
+    for (const quint32 colore : tavolozza)
+        richiesti << daBgr(colore);
+    const QSet<QRgb> usati(trovate.riempimenti.begin(), trovate.riempimenti.end());
+    for (const QRgb colore : usati)
+        QVERIFY2(richiesti.contains(colore) || colore == daBgr(inchiostro), qPrintable(QColor(colore).name()));
+    for (const QRgb colore : richiesti)
+        QVERIFY2(usati.contains(colore), qPrintable(QColor(colore).name() + QStringLiteral(" is not used")));
+}
+
+void TstDisegni::dipinto()
+{
+    QFETCH(QString, nome);
+    QFETCH(QSizeF, pollici);
+    QFETCH(QList<quint32>, tavolozza);
+    QFETCH(quint32, inchiostro);
+    QFETCH(QList<Lato>, lati);
+    QFETCH(Controllo, controllo);
+
+    // Painted by the program at four times its natural size on a 96 dpi screen, on a transparent sheet
+    // with a margin around the box.
+    const QSize scatola(qRound(pollici.width() * 96 * 4), qRound(pollici.height() * 96 * 4));
+    constexpr int margine = 8;
+    QImage foglio(scatola + QSize(2 * margine, 2 * margine), QImage::Format_ARGB32);
+    foglio.fill(Qt::transparent);
     {
-        QPainter pittore(&conMargine);
-        pittore.translate(50, 50);
-        disegnoSvg(nome)(pittore, QSizeF(200, 200));
+        QPainter pittore(&foglio);
+        pittore.translate(margine, margine);
+        disegnoSvg(nome)(pittore, QSizeF(scatola));
     }
-    const QImage immagine = conMargine.copy(50, 50, 200, 200);
-    for (int y = 0; y < conMargine.height(); ++y)
-        for (int x = 0; x < conMargine.width(); ++x)
-            if (!QRect(50, 50, 200, 200).contains(x, y) && conMargine.pixelColor(x, y) != sfondo)
-                QFAIL(qPrintable(QStringLiteral("painted outside the box at (%1, %2)").arg(x - 50).arg(y - 50)));
-    int dipinti = 0;
-    for (int y = 0; y < immagine.height(); ++y)
-        for (int x = 0; x < immagine.width(); ++x)
-            dipinti += immagine.pixelColor(x, y) != sfondo;
-    QVERIFY(dipinti > 200);
-    QVERIFY(dipinti < 200 * 200);
-}
+    const QImage immagine = foglio.copy(QRect(QPoint(margine, margine), scatola));
+    const int pieni = dipinti(immagine);
+    QVERIFY2(dipinti(foglio) == pieni, "painted outside its box");
+    QVERIFY(pieni > scatola.width() * scatola.height() / 200);
+    QVERIFY2(pieni < scatola.width() * scatola.height() * 4 / 5, "no background of its own: the window shows around it");
 
-void TstDisegni::stiratoSullaScatola_data()
-{
-    QTest::addColumn<QSize>("scatola");
-    QTest::addColumn<int>("rapporto");
-    QTest::newRow("wider than the drawing") << QSize(300, 50) << 1;
-    QTest::newRow("taller than the drawing") << QSize(60, 190) << 1;
-    QTest::newRow("smaller than natural size") << QSize(30, 20) << 1;
-    QTest::newRow("at 2x") << QSize(300, 50) << 2;
-}
+    for (const Lato& lato : lati)
+        QVERIFY2(tocca(immagine, lato), qPrintable(QStringLiteral("%1 not reached between %2 and %3")
+                                                       .arg(QMetaEnum::fromType<Qt::Edge>().valueToKey(lato.lato))
+                                                       .arg(lato.da)
+                                                       .arg(lato.a)));
 
-void TstDisegni::stiratoSullaScatola()
-{
-    QFETCH(QSize, scatola);
-    QFETCH(int, rapporto);
+    // Its colours and nothing else: no see-through shape, no shading in between.
+    QSet<QRgb> ammessi{daBgr(inchiostro)};
+    for (const quint32 colore : tavolozza)
+        ammessi << daBgr(colore);
+    int tinte = 0;
+    for (int y = 1; y + 1 < immagine.height(); ++y)
+        for (int x = 1; x + 1 < immagine.width(); ++x) {
+            const QRgb punto = immagine.pixel(x, y);
+            if (qAlpha(punto) == 0 || !dentroUnaTinta(immagine, x, y))
+                continue;
+            if (qAlpha(punto) != 255 || !ammessi.contains(punto))
+                QFAIL(qPrintable(QStringLiteral("%1 (alpha %2) at %3, %4")
+                                     .arg(QColor(punto).name())
+                                     .arg(qAlpha(punto))
+                                     .arg(x)
+                                     .arg(y)));
+            ++tinte;
+        }
+    QVERIFY(tinte > 0);
 
-    // The test drawing is a magenta field with a blue square in its top-left
-    // corner and a green one in its bottom-right corner.
-    const QImage immagine = dipingi(disegnoSvg(QStringLiteral("prova")), scatola, rapporto);
-    QCOMPARE(estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green),
-             immagine.rect());
-    QCOMPARE(immagine.pixelColor(0, 0), QColor(Qt::blue));
-    QCOMPARE(immagine.pixelColor(immagine.width() - 1, immagine.height() - 1), QColor(Qt::green));
-    // Each corner square is 1/16 of the width and 1/8 of the height, scaled on its own.
-    const QRect angolo = estensione(immagine, Qt::blue);
-    QVERIFY(std::abs(angolo.width() - immagine.width() / 16.0) <= 1);
-    QVERIFY(std::abs(angolo.height() - immagine.height() / 8.0) <= 1);
-}
-
-void TstDisegni::grandezzaNaturale()
-{
-    // 1 x 0.5 inch: 96 x 48 pixels from the top-left corner, whatever the box.
-    QCOMPARE(dimensioneNaturaleInPixel(QStringLiteral("prova")), QSize(96, 48));
-    QCOMPARE(dimensioneNaturaleInPixel(QStringLiteral("firma")), QSize(82, 11));
-    for (QSize scatola : {QSize(200, 150), QSize(96, 48)}) {
-        const QImage immagine = dipingi(disegnoNaturale(QStringLiteral("prova")), scatola);
-        QCOMPARE(estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green),
-                 QRect(0, 0, 96, 48));
-    }
-    const QImage doppia = dipingi(disegnoNaturale(QStringLiteral("prova")), QSize(200, 150), 2);
-    QCOMPARE(estensione(doppia, magenta) | estensione(doppia, Qt::blue) | estensione(doppia, Qt::green),
-             QRect(0, 0, 192, 96));
-}
-
-void TstDisegni::disegnoMancante()
-{
-    QVERIFY(dimensioneNaturale(QStringLiteral("nessuno")).isEmpty());
-    const QImage immagine = dipingi(disegnoSvg(QStringLiteral("nessuno")), QSize(40, 40));
-    QCOMPARE(estensione(immagine, sfondo), immagine.rect());
+    if (controllo)
+        controllo(immagine);
 }
 
 QTEST_MAIN(TstDisegni)

@@ -1,0 +1,105 @@
+// The ways a drawing is fitted to its control, shown with a test drawing.
+#include "disegni.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace zefiranda;
+
+namespace {
+
+const QColor sfondo(255, 255, 192);
+const QColor magenta(255, 0, 255);
+
+QImage dipingi(const Disegno& disegno, QSize scatola, int rapporto = 1)
+{
+    QImage immagine(scatola * rapporto, QImage::Format_ARGB32);
+    immagine.setDevicePixelRatio(rapporto);
+    immagine.fill(sfondo);
+    QPainter pittore(&immagine);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    disegno(pittore, QSizeF(scatola));
+    return immagine;
+}
+
+// The smallest rectangle holding every pixel that is mostly of the given colour.
+QRect estensione(const QImage& immagine, QColor colore)
+{
+    QRect r;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x) {
+            const QColor c = immagine.pixelColor(x, y);
+            if (std::abs(c.red() - colore.red()) + std::abs(c.green() - colore.green())
+                    + std::abs(c.blue() - colore.blue()) < 128)
+                r |= QRect(x, y, 1, 1);
+        }
+    return r;
+}
+
+} // namespace
+
+class TstAdattamento : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stiratoSullaScatola_data();
+    void stiratoSullaScatola();
+    void grandezzaNaturale();
+    void disegnoMancante();
+};
+
+void TstAdattamento::stiratoSullaScatola_data()
+{
+    QTest::addColumn<QSize>("scatola");
+    QTest::addColumn<int>("rapporto");
+    QTest::newRow("wider than the drawing") << QSize(300, 50) << 1;
+    QTest::newRow("taller than the drawing") << QSize(60, 190) << 1;
+    QTest::newRow("smaller than natural size") << QSize(30, 20) << 1;
+    QTest::newRow("at 2x") << QSize(300, 50) << 2;
+}
+
+void TstAdattamento::stiratoSullaScatola()
+{
+    QFETCH(QSize, scatola);
+    QFETCH(int, rapporto);
+
+    // The test drawing is a magenta field with a blue square in its top-left
+    // corner and a green one in its bottom-right corner.
+    const QImage immagine = dipingi(disegnoSvg(QStringLiteral("prova")), scatola, rapporto);
+    QCOMPARE(estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green),
+             immagine.rect());
+    QCOMPARE(immagine.pixelColor(0, 0), QColor(Qt::blue));
+    QCOMPARE(immagine.pixelColor(immagine.width() - 1, immagine.height() - 1), QColor(Qt::green));
+    // Each corner square is 1/16 of the width and 1/8 of the height, scaled on its own.
+    const QRect angolo = estensione(immagine, Qt::blue);
+    QVERIFY(std::abs(angolo.width() - immagine.width() / 16.0) <= 1);
+    QVERIFY(std::abs(angolo.height() - immagine.height() / 8.0) <= 1);
+}
+
+void TstAdattamento::grandezzaNaturale()
+{
+    // 1 x 0.5 inch: 96 x 48 pixels from the top-left corner, whatever the box.
+    QCOMPARE(dimensioneNaturaleInPixel(QStringLiteral("prova")), QSize(96, 48));
+    QCOMPARE(dimensioneNaturaleInPixel(QStringLiteral("firma")), QSize(82, 11));
+    for (QSize scatola : {QSize(200, 150), QSize(96, 48)}) {
+        const QImage immagine = dipingi(disegnoNaturale(QStringLiteral("prova")), scatola);
+        QCOMPARE(estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green),
+                 QRect(0, 0, 96, 48));
+    }
+    const QImage doppia = dipingi(disegnoNaturale(QStringLiteral("prova")), QSize(200, 150), 2);
+    QCOMPARE(estensione(doppia, magenta) | estensione(doppia, Qt::blue) | estensione(doppia, Qt::green),
+             QRect(0, 0, 192, 96));
+}
+
+void TstAdattamento::disegnoMancante()
+{
+    QVERIFY(dimensioneNaturale(QStringLiteral("nessuno")).isEmpty());
+    const QImage immagine = dipingi(disegnoSvg(QStringLiteral("nessuno")), QSize(40, 40));
+    QCOMPARE(estensione(immagine, sfondo), immagine.rect());
+}
+
+QTEST_MAIN(TstAdattamento)
+#include "tst_adattamento.moc"
