@@ -70,6 +70,23 @@ constexpr VoceAusili ausili[] = {
     {"cmdfine", Ausilio::Controllo, "Fine", "Chiude il programma"},
 };
 
+const QString attento = QStringLiteral("Attento... correggiti!");
+const QString bravo = QStringLiteral("Bravo!");
+
+// Every caption a puzzle can write: the legend's labels make room for the widest.
+QStringList didascalie()
+{
+    QStringList testi;
+    Esercizio prova;
+    for (int segno : {1, 2}) {
+        for (int passo = 1; passo <= 10; ++passo) {
+            const TestiEsercizio scritti = prova.genera({segno, segno, 0, passo, passo});
+            testi << scritti.lblcomblu << scritti.lblcomrossa;
+        }
+    }
+    return testi;
+}
+
 QRect rettangolo(const Posto& posto)
 {
     return daTwips(posto.left, posto.top, posto.width, posto.height);
@@ -133,6 +150,14 @@ Frmrete::Frmrete(Estrazione sorgente, Termina termina)
 
     lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(),
                             Qt::AlignHCenter);
+    // The legend's labels share the font that fits the widest caption into the narrowest of them.
+    const QStringList tutteLeDidascalie = didascalie();
+    adattaLarghezza(*lblcomblu, tutteLeDidascalie);
+    for (QLabel* legenda : {lblcomrossa, Label1})
+        legenda->setFont(lblcomblu->font());
+    adattaLarghezza(*lblcomrossa, tutteLeDidascalie);
+    adattaLarghezza(*Label1, {Label1->text()});
+    adattaLarghezza(*lblmess, {attento, bravo});
     QPalette blu = lblmess->palette();
     blu.setColor(QPalette::WindowText, QColor(0, 0, 255));
     lblmess->setPalette(blu);
@@ -204,9 +229,9 @@ void Frmrete::cmdconferma_Click()
         txtcomgialla->setText(QString());
 
     if (stato_.errori > 0) {
-        mostraMessaggio(*lblmess, QStringLiteral("Attento... correggiti!"));
+        mostraMessaggio(*lblmess, attento);
     } else {
-        mostraMessaggio(*lblmess, QStringLiteral("Bravo!"));
+        mostraMessaggio(*lblmess, bravo);
         for (QLineEdit* casella : txt_)
             casella->setText(QString());
         txtcomgialla->setText(QString());
