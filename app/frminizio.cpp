@@ -1,6 +1,7 @@
 #include "frminizio.h"
 
 #include "areaimmagine.h"
+#include "ausili.h"
 #include "controlli.h"
 #include "disegni.h"
 #include "finestre.h"
@@ -16,6 +17,12 @@ namespace zefiranda {
 namespace {
 
 const QColor giallo(255, 255, 192);
+
+// The start button shows only a drawing; screen readers give it a name.
+constexpr VoceAusili ausili[] = {
+    {"cmdparti", Ausilio::Controllo, "Vai", "Inizia l'esercizio"},
+    {"cmdesci", Ausilio::Controllo, "Esci", "Chiude il programma"},
+};
 
 } // namespace
 
@@ -48,6 +55,8 @@ Frminizio::Frminizio()
 
     connect(cmdparti, &QPushButton::clicked, this, &Frminizio::cmdparti_Click);
     connect(cmdesci, &QPushButton::clicked, this, &Frminizio::cmdesci_Click);
+
+    preparaAusili(*this, "Inizio", ausili);
 }
 
 void Frminizio::setVisible(bool visibile)

@@ -4,6 +4,7 @@
 #include "centratura.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QShortcutEvent>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -129,6 +131,29 @@ QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, c
     colori.setColor(QPalette::WindowText, colori.color(QPalette::ButtonText));
     etichetta->setPalette(colori);
     return etichetta;
+}
+
+void adattaLarghezza(QLabel& etichetta, const QStringList& testi)
+{
+    auto inchiostro = [&testi](const QFont& font) {
+        const QFontMetricsF misure(font);
+        qreal destra = 0;
+        for (const QString& testo : testi)
+            destra = std::max(destra, misure.tightBoundingRect(testo).right());
+        return destra;
+    };
+    // One pixel of the label's colour stays free on the right.
+    const qreal disponibile = etichetta.contentsRect().width() - 1;
+    QFont font = etichetta.font();
+    if (inchiostro(font) <= disponibile)
+        return;
+    font.setStretch(QFont::Unstretched);
+    // Glyph widths round to whole pixels: the first guess may fall short by a step or two.
+    int stretto = static_cast<int>(int{QFont::Unstretched} * disponibile / inchiostro(font));
+    font.setStretch(stretto);
+    while (stretto > QFont::UltraCondensed && inchiostro(font) > disponibile)
+        font.setStretch(--stretto);
+    etichetta.setFont(font);
 }
 
 QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips,

@@ -41,6 +41,11 @@ QLineEdit* creaCasella(QWidget& finestra, const char* nome, const QRect& twips, 
                        Qt::Alignment allineamento);
 QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,
                       Qt::Alignment allineamento = Qt::AlignLeft);
+// Narrows the label's font, at the same height, just enough for the widest of
+// the texts to fit the label, unless they fit already; a face wider than the
+// one the layout was made for would otherwise have the label cut them off.
+void adattaLarghezza(QLabel& etichetta, const QStringList& testi);
+
 QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips,
                           const QString& didascalia);
 AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips);

@@ -1,6 +1,7 @@
 #include "frmrete.h"
 
 #include "areaimmagine.h"
+#include "ausili.h"
 #include "controlli.h"
 #include "verifica.h"
 #include "disegni.h"
@@ -46,6 +47,45 @@ constexpr std::array<Posto, 20> aree{{
     {"Picture17", 240, 840, 855, 255},     {"Picture18", 2520, 480, 255, 975},
     {"Picture19", 4200, 480, 975, 975},    {"Picture20", 6600, 480, 2895, 5175},
 }};
+
+// What screen readers say about the controls; the boxes go by their place in the grid.
+constexpr VoceAusili ausili[] = {
+    {"txt1", Ausilio::Controllo, "Casella in alto a sinistra, numero di partenza", "Riga 1, colonna 1"},
+    {"txt2", Ausilio::Controllo, "Casella in alto al centro", "Riga 1, colonna 2"},
+    {"txt3", Ausilio::Controllo, "Casella in alto a destra", "Riga 1, colonna 3"},
+    {"txt4", Ausilio::Controllo, "Casella al centro a sinistra", "Riga 2, colonna 1"},
+    {"txt5", Ausilio::Controllo, "Casella al centro", "Riga 2, colonna 2"},
+    {"txt6", Ausilio::Controllo, "Casella al centro a destra", "Riga 2, colonna 3"},
+    {"txt7", Ausilio::Controllo, "Casella in basso a sinistra", "Riga 3, colonna 1"},
+    {"txt8", Ausilio::Controllo, "Casella in basso al centro", "Riga 3, colonna 2"},
+    {"txt9", Ausilio::Controllo, "Casella in basso a destra", "Riga 3, colonna 3"},
+    {"lblcomblu", Ausilio::Didascalia, "Freccia blu", "Che cosa fa ogni freccia blu, da sinistra a destra"},
+    {"lblcomrossa", Ausilio::Didascalia, "Freccia rossa", "Che cosa fa ogni freccia rossa, dall'alto in basso"},
+    {"Label1", Ausilio::Didascalia, "Freccia gialla"},
+    {"txtcomgialla", Ausilio::Controllo, "Operatore della freccia gialla",
+     "Scrivi che cosa fa ogni freccia gialla: il segno e il numero"},
+    {"txtcg", Ausilio::Nascosto},
+    {"lblmess", Ausilio::Messaggio, nullptr, "Messaggio"},
+    {"cmdconferma", Ausilio::Controllo, "Conferma", "Controlla le caselle"},
+    {"cmdfine", Ausilio::Controllo, "Fine", "Chiude il programma"},
+};
+
+const QString attento = QStringLiteral("Attento... correggiti!");
+const QString bravo = QStringLiteral("Bravo!");
+
+// Every caption a puzzle can write: the legend's labels make room for the widest.
+QStringList didascalie()
+{
+    QStringList testi;
+    Esercizio prova;
+    for (int segno : {1, 2}) {
+        for (int passo = 1; passo <= 10; ++passo) {
+            const TestiEsercizio scritti = prova.genera({segno, segno, 0, passo, passo});
+            testi << scritti.lblcomblu << scritti.lblcomrossa;
+        }
+    }
+    return testi;
+}
 
 QRect rettangolo(const Posto& posto)
 {
@@ -110,6 +150,14 @@ Frmrete::Frmrete(Estrazione sorgente, Termina termina)
 
     lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(),
                             Qt::AlignHCenter);
+    // The legend's labels share the font that fits the widest caption into the narrowest of them.
+    const QStringList tutteLeDidascalie = didascalie();
+    adattaLarghezza(*lblcomblu, tutteLeDidascalie);
+    for (QLabel* legenda : {lblcomrossa, Label1})
+        legenda->setFont(lblcomblu->font());
+    adattaLarghezza(*lblcomrossa, tutteLeDidascalie);
+    adattaLarghezza(*Label1, {Label1->text()});
+    adattaLarghezza(*lblmess, {attento, bravo});
     QPalette blu = lblmess->palette();
     blu.setColor(QPalette::WindowText, QColor(0, 0, 255));
     lblmess->setPalette(blu);
@@ -135,6 +183,8 @@ Frmrete::Frmrete(Estrazione sorgente, Termina termina)
         setTabOrder(precedente, successivo);
         precedente = successivo;
     }
+
+    preparaAusili(*this, "Rete dei numeri", ausili);
 }
 
 AreaImmagine* Frmrete::Picture(int numero) const
@@ -179,9 +229,9 @@ void Frmrete::cmdconferma_Click()
         txtcomgialla->setText(QString());
 
     if (stato_.errori > 0) {
-        lblmess->setText(QStringLiteral("Attento... correggiti!"));
+        mostraMessaggio(*lblmess, attento);
     } else {
-        lblmess->setText(QStringLiteral("Bravo!"));
+        mostraMessaggio(*lblmess, bravo);
         for (QLineEdit* casella : txt_)
             casella->setText(QString());
         txtcomgialla->setText(QString());
@@ -195,7 +245,7 @@ void Frmrete::cmdconferma_Click()
 
 void Frmrete::timer_Timer()
 {
-    lblmess->setText(QString());
+    mostraMessaggio(*lblmess, QString());
 }
 
 void Frmrete::cmdfine_Click()
