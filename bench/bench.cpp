@@ -164,7 +164,7 @@ void misuraAvvii(const std::string& cartella, int giri, Avvii& programma, Avvii&
 
 // ---- in this process ----------------------------------------------------------
 
-// Time from the first call of the action to the end of the frame it causes.
+// Time from the start of the action to the end of the frame it causes.
 std::int64_t finoAlDisegno(QWidget& finestra, const std::function<void()>& azione)
 {
     ApplicazioneMisurata& app = applicazione();
