@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
@@ -15,40 +14,56 @@ namespace {
 
 constexpr double pixelPerPollice = 96.0;
 
-// A length of the root element ("3.657in", "12mm", "80px", "80") in pixels.
-double inPixel(const QString& lunghezza)
+// A length of the root element ("3.657in", "12mm", "80px", "80") in pixels:
+// a number with an optional fraction, then an optional unit, white space
+// allowed around both; 0 for anything else.
+double inPixel(QStringView lunghezza)
 {
-    static const QRegularExpression forma(QStringLiteral(R"(^\s*([0-9]*\.?[0-9]+)\s*(in|cm|mm|pt|pc|px)?\s*$)"));
-    const QRegularExpressionMatch trovato = forma.match(lunghezza);
-    if (!trovato.hasMatch())
+    const QStringView testo = lunghezza.trimmed();
+    qsizetype fine = 0;
+    bool punto = false;
+    for (; fine < testo.size(); ++fine) {
+        const QChar c = testo[fine];
+        if (c == u'.' && !punto)
+            punto = true;
+        else if (c < u'0' || c > u'9')
+            break;
+    }
+    const QStringView numero = testo.first(fine);
+    if (numero.isEmpty() || numero.back() == u'.')
         return 0;
-    const double valore = trovato.captured(1).toDouble();
-    const QString unita = trovato.captured(2);
-    if (unita == QLatin1String("in"))
+    const double valore = numero.toDouble();
+    const QStringView unita = testo.sliced(fine).trimmed();
+    if (unita.isEmpty() || unita == u"px")
+        return valore;
+    if (unita == u"in")
         return valore * pixelPerPollice;
-    if (unita == QLatin1String("cm"))
+    if (unita == u"cm")
         return valore * pixelPerPollice / 2.54;
-    if (unita == QLatin1String("mm"))
+    if (unita == u"mm")
         return valore * pixelPerPollice / 25.4;
-    if (unita == QLatin1String("pt"))
+    if (unita == u"pt")
         return valore * pixelPerPollice / 72;
-    if (unita == QLatin1String("pc"))
+    if (unita == u"pc")
         return valore * pixelPerPollice / 6;
-    return valore;
+    return 0;
 }
 
-QSizeF misuraRadice(const QByteArray& svg)
+} // namespace
+
+QSizeF dimensioneSvg(const QByteArray& svg)
 {
     QXmlStreamReader lettore(svg);
     while (lettore.readNextStartElement()) {
         if (lettore.name() != QLatin1String("svg"))
             return {};
         const QXmlStreamAttributes attributi = lettore.attributes();
-        return {inPixel(attributi.value(QLatin1String("width")).toString()),
-                inPixel(attributi.value(QLatin1String("height")).toString())};
+        return {inPixel(attributi.value(QLatin1String("width"))), inPixel(attributi.value(QLatin1String("height")))};
     }
     return {};
 }
+
+namespace {
 
 // A drawing read from the resources, shared by every copy of its painting hook.
 struct Caricato {
@@ -64,7 +79,7 @@ Caricato carica(const QString& nome)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray dati = file.readAll();
-    Caricato caricato{std::make_shared<QSvgRenderer>(dati), misuraRadice(dati)};
+    Caricato caricato{std::make_shared<QSvgRenderer>(dati), dimensioneSvg(dati)};
     caricato.svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
     return caricato;
 }
@@ -81,7 +96,7 @@ QSizeF dimensioneNaturale(const QString& nome)
     QFile file(risorsaDisegno(nome));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return misuraRadice(file.readAll());
+    return dimensioneSvg(file.readAll());
 }
 
 QSize dimensioneNaturaleInPixel(const QString& nome)

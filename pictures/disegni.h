@@ -2,6 +2,7 @@
 
 #include "areaimmagine.h"
 
+#include <QByteArray>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -21,6 +22,11 @@ QSizeF dimensioneNaturale(const QString& nome);
 // The same, rounded to whole pixels: the size of a control that shows the
 // drawing at its natural size (0.857 x 0.112 inch becomes 82 x 11).
 QSize dimensioneNaturaleInPixel(const QString& nome);
+
+// The natural size written in an SVG text's root element: its width and
+// height in in, cm, mm, pt, pc or px (a bare number counts as px). A length
+// it cannot read is 0.
+QSizeF dimensioneSvg(const QByteArray& svg);
 
 // Stretched to the box: the drawing space is mapped onto the whole box, width
 // and height scaled independently. Drawn as vectors at the painter's device

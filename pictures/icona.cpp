@@ -1,6 +1,8 @@
 #include "icona.h"
 
+#include <QImageReader>
 #include <QList>
+#include <QPixmap>
 
 #include <algorithm>
 
@@ -163,7 +165,12 @@ QByteArray fileIco(const GrigliaIcona& griglia)
 
 QIcon iconaFinestra()
 {
-    return QIcon(QStringLiteral(":/icona/farfalla.png"));
+    // Read as PNG outright: left to guess the format, Qt would first load
+    // every image format plugin it has, a millisecond and a few hundred
+    // kilobytes at start-up.
+    QImageReader lettore(QStringLiteral(":/icona/farfalla.png"), "png");
+    lettore.setAutoDetectImageFormat(false);
+    return QIcon(QPixmap::fromImage(lettore.read()));
 }
 
 } // namespace zefiranda

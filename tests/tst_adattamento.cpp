@@ -49,6 +49,8 @@ private slots:
     void stiratoSullaScatola();
     void grandezzaNaturale();
     void disegnoMancante();
+    void lunghezzeDellaRadice_data();
+    void lunghezzeDellaRadice();
 };
 
 void TstAdattamento::stiratoSullaScatola_data()
@@ -99,6 +101,42 @@ void TstAdattamento::disegnoMancante()
     QVERIFY(dimensioneNaturale(QStringLiteral("nessuno")).isEmpty());
     const QImage immagine = dipingi(disegnoSvg(QStringLiteral("nessuno")), QSize(40, 40));
     QCOMPARE(estensione(immagine, sfondo), immagine.rect());
+}
+
+void TstAdattamento::lunghezzeDellaRadice_data()
+{
+    QTest::addColumn<QString>("larghezza");  // as written in the root element
+    QTest::addColumn<double>("pixel");       // at 96 to the inch; 0 when unreadable
+
+    QTest::newRow("inches") << u"1.5in"_qs << 144.0;
+    QTest::newRow("centimetres") << u"2.54cm"_qs << 96.0;
+    QTest::newRow("millimetres") << u"25.4mm"_qs << 96.0;
+    QTest::newRow("points") << u"72pt"_qs << 96.0;
+    QTest::newRow("picas") << u"6pc"_qs << 96.0;
+    QTest::newRow("pixels") << u"80px"_qs << 80.0;
+    QTest::newRow("bare number") << u"80"_qs << 80.0;
+    QTest::newRow("fraction only") << u".5in"_qs << 48.0;
+    QTest::newRow("spaces around and between") << u"  3 in "_qs << 288.0;
+    QTest::newRow("point without digits after it") << u"5.in"_qs << 0.0;
+    QTest::newRow("two points") << u"1.2.3in"_qs << 0.0;
+    QTest::newRow("unknown unit") << u"5em"_qs << 0.0;
+    QTest::newRow("unit without number") << u"in"_qs << 0.0;
+    QTest::newRow("sign") << u"-1in"_qs << 0.0;
+    QTest::newRow("percentage") << u"100%"_qs << 0.0;
+    QTest::newRow("unit in capitals") << u"1IN"_qs << 0.0;
+    QTest::newRow("empty") << QString() << 0.0;
+}
+
+void TstAdattamento::lunghezzeDellaRadice()
+{
+    QFETCH(QString, larghezza);
+    QFETCH(double, pixel);
+    const QByteArray svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"2in\"/>")
+                               .arg(larghezza)
+                               .toUtf8();
+    const QSizeF misura = dimensioneSvg(svg);
+    QCOMPARE(misura.width(), pixel);
+    QCOMPARE(misura.height(), 192.0);
 }
 
 QTEST_MAIN(TstAdattamento)

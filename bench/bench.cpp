@@ -1,0 +1,431 @@
+// zefiranda-bench: measures the program's speed and memory, each figure beside
+// a baseline taken in the same run, and prints the table as Markdown.
+//
+//   zefiranda-bench [--giri N]     (N start-ups of each program, default 30)
+//
+// Start-up and memory are measured in fresh processes: the launcher reads the
+// clock just before it forks, zefiranda-bench-programma and
+// zefiranda-bench-vuoto (the bare Qt program) write the same clock when their
+// window's first frame has been painted. The check and the puzzle generation
+// are timed here, in one process, with the windows on Qt's offscreen platform.
+#include "frmrete.h"
+#include "misura.h"
+#include "rete.h"
+#include "verifica.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace zefiranda;
+using namespace zefiranda::bench;
+
+// ---- figures --------------------------------------------------------------
+
+double mediana(std::vector<double> valori)
+{
+    if (valori.empty())
+        return 0;
+    std::sort(valori.begin(), valori.end());
+    const std::size_t meta = valori.size() / 2;
+    return valori.size() % 2 ? valori[meta] : (valori[meta - 1] + valori[meta]) / 2;
+}
+
+double massimo(const std::vector<double>& valori)
+{
+    return valori.empty() ? 0 : *std::max_element(valori.begin(), valori.end());
+}
+
+double ms(std::int64_t nanosecondi)
+{
+    return static_cast<double>(nanosecondi) / 1e6;
+}
+
+[[noreturn]] void fallisci(const std::string& perche)
+{
+    std::fprintf(stderr, "zefiranda-bench: %s\n", perche.c_str());
+    std::exit(1);
+}
+
+// ---- fresh processes --------------------------------------------------------
+
+std::string cartellaPropria()
+{
+    std::vector<char> percorso(4096);
+    const ssize_t lunghezza = readlink("/proc/self/exe", percorso.data(), percorso.size() - 1);
+    if (lunghezza <= 0)
+        fallisci("cannot find my own folder");
+    std::string cartella(percorso.data(), static_cast<std::size_t>(lunghezza));
+    return cartella.substr(0, cartella.rfind('/'));
+}
+
+// What one run of a benchmark program wrote, and when it was launched.
+struct Corsa {
+    std::int64_t lancio = 0;
+    std::map<std::string, long long> valori;
+
+    long long valore(const std::string& nome) const
+    {
+        const auto trovato = valori.find(nome);
+        if (trovato == valori.end())
+            fallisci("a run did not report " + nome);
+        return trovato->second;
+    }
+};
+
+Corsa lancia(const std::string& programma, const char* argomento = nullptr)
+{
+    int tubo[2];
+    if (pipe(tubo) != 0)
+        fallisci("pipe failed");
+    Corsa corsa;
+    corsa.lancio = oraMonotona();
+    const pid_t figlio = fork();
+    if (figlio < 0)
+        fallisci("fork failed");
+    if (figlio == 0) {
+        dup2(tubo[1], STDOUT_FILENO);
+        close(tubo[0]);
+        close(tubo[1]);
+        setenv(variabileMisura, "1", 1);
+        alarm(60);  // a run that hangs is ended; the launcher then stops
+        execl(programma.c_str(), programma.c_str(), argomento, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(tubo[1]);
+    std::string uscita;
+    char blocco[512];
+    ssize_t letti;
+    while ((letti = read(tubo[0], blocco, sizeof blocco)) > 0)
+        uscita.append(blocco, static_cast<std::size_t>(letti));
+    close(tubo[0]);
+    int stato = 0;
+    waitpid(figlio, &stato, 0);
+    if (!WIFEXITED(stato) || WEXITSTATUS(stato) != 0)
+        fallisci(programma + " failed (status " + std::to_string(stato) + ")");
+
+    std::size_t inizio = 0;
+    while (inizio < uscita.size()) {
+        std::size_t fine = uscita.find('\n', inizio);
+        if (fine == std::string::npos)
+            fine = uscita.size();
+        const std::string riga = uscita.substr(inizio, fine - inizio);
+        const std::size_t spazio = riga.find(' ');
+        if (spazio != std::string::npos)
+            corsa.valori[riga.substr(0, spazio)] = std::atoll(riga.c_str() + spazio + 1);
+        inizio = fine + 1;
+    }
+    return corsa;
+}
+
+struct Avvii {
+    std::vector<double> avvio, rete, memoria;  // ms, ms, MiB
+
+    void aggiungi(const Corsa& corsa, const char* nomeRete)
+    {
+        avvio.push_back(ms(corsa.valore("disegno") - corsa.lancio));
+        rete.push_back(ms(corsa.valore(nomeRete)));
+        memoria.push_back(static_cast<double>(corsa.valore("picco_kib")) / 1024);
+    }
+};
+
+// Runs the programs in turn, so that a busy moment of the machine falls on all of them.
+void misuraAvvii(const std::string& cartella, int giri, Avvii& programma, Avvii& vuoto, Avvii& conTesto)
+{
+    const std::string percorsoProgramma = cartella + "/zefiranda-bench-programma";
+    const std::string percorsoVuoto = cartella + "/zefiranda-bench-vuoto";
+    for (int giro = -2; giro < giri; ++giro) {  // two runs each to warm the caches first
+        const Corsa nostra = lancia(percorsoProgramma);
+        const Corsa nuda = lancia(percorsoVuoto);
+        const Corsa nudaConTesto = lancia(percorsoVuoto, "--pulsante");
+        if (giro < 0)
+            continue;
+        programma.aggiungi(nostra, "rete_ns");
+        vuoto.aggiungi(nuda, "seconda_ns");
+        conTesto.aggiungi(nudaConTesto, "seconda_ns");
+    }
+}
+
+// ---- in this process ----------------------------------------------------------
+
+// Time from the start of the action to the end of the frame it causes.
+std::int64_t finoAlDisegno(QWidget& finestra, const std::function<void()>& azione)
+{
+    ApplicazioneMisurata& app = applicazione();
+    const std::int64_t inizio = oraMonotona();
+    azione();
+    app.attendiDisegno(finestra);
+    if (!app.aspettaDisegno())
+        fallisci("a window was not painted again");
+    return app.fineDisegno() - inizio;
+}
+
+// Lets the window paint whatever is pending, unmeasured, until a while passes
+// with nothing painted.
+void lasciaDipingere(QWidget& finestra)
+{
+    do
+        applicazione().attendiDisegno(finestra);
+    while (applicazione().aspettaDisegno(50));
+}
+
+struct Verifiche {
+    std::vector<double> finestra;    // every control of the window repainted, nothing else
+    std::vector<double> dueSbagliate;
+    std::vector<double> tutteGiuste;
+    std::vector<double> mega;
+    std::vector<double> megaSoloVerifica;
+    std::vector<double> casellaMega;  // one box holding a megabyte painted again
+};
+
+QString testoDi(Frmrete& rete, const char* nome)
+{
+    return casella(rete, QString::fromLatin1(nome))->text();
+}
+
+// The focus goes to Conferma first, and the window is painted, unmeasured:
+// the box that loses it is painted again, and with a megabyte in it that takes
+// Qt as long as painting it ever does (see the README).
+void preparaConferma(Frmrete& rete)
+{
+    pulsante(rete, QStringLiteral("cmdconferma"))->setFocus();
+    lasciaDipingere(rete);
+}
+
+void premiConferma(Frmrete& rete, const char* messaggioAtteso)
+{
+    premi(*pulsante(rete, QStringLiteral("cmdconferma")));
+    if (rete.findChild<QLabel*>(QStringLiteral("lblmess"))->text() != QLatin1String(messaggioAtteso))
+        fallisci(std::string("the check did not say ") + messaggioAtteso);
+}
+
+void misuraVerifiche(Verifiche& tempi)
+{
+    const int giri = 41;
+    const int giriMega = 9;
+
+    std::mt19937_64 generatore(20240601);
+    Frmrete rete([&generatore] { return std::uniform_real_distribution<double>(0.0, 1.0)(generatore); },
+                 [] {});
+    rete.show();
+    lasciaDipingere(rete);
+    scriviRisposteGiuste(rete);
+    preparaConferma(rete);
+    for (int giro = 0; giro < giri; ++giro)
+        tempi.finestra.push_back(ms(finoAlDisegno(rete, [&] {
+            for (QWidget* controllo : rete.findChildren<QWidget*>())
+                controllo->update();
+            rete.update();
+        })));
+
+    for (int giro = 0; giro < giri; ++giro) {
+        scriviRisposteGiuste(rete);
+        casella(rete, QStringLiteral("txt5"))->setText(QStringLiteral("99"));
+        casella(rete, QStringLiteral("txtcomgialla"))->setText(QStringLiteral("+"));
+        preparaConferma(rete);
+        tempi.dueSbagliate.push_back(ms(finoAlDisegno(rete, [&] { premiConferma(rete, "Attento... correggiti!"); })));
+
+        scriviRisposteGiuste(rete);
+        preparaConferma(rete);
+        tempi.tutteGiuste.push_back(ms(finoAlDisegno(rete, [&] { premiConferma(rete, "Bravo!"); })));
+    }
+
+    // A megabyte in every box: wrong in all but txt9, which reads as the right number.
+    const qsizetype mega = qsizetype(1) << 20;
+    const QString sette(mega, u'7');
+    for (int giro = 0; giro < giriMega; ++giro) {
+        const QString nove = QString(mega - 6, u'0') + testoNumero(rete.esercizio().nodo9);
+        for (int nodo = 1; nodo <= 9; ++nodo)
+            casella(rete, QStringLiteral("txt%1").arg(nodo))->setText(nodo == 9 ? nove : sette);
+        casella(rete, QStringLiteral("txtcomgialla"))->setText(QString(mega, u'+'));
+        preparaConferma(rete);
+        QLineEdit& nona = *casella(rete, QStringLiteral("txt9"));
+        tempi.casellaMega.push_back(ms(finoAlDisegno(rete, [&] { nona.update(); })));
+
+        Risposte risposte;
+        for (std::size_t i = 0; i < risposte.nodi.size(); ++i)
+            risposte.nodi[i] = testoDi(rete, ("txt" + std::to_string(i + 2)).c_str());
+        risposte.txtcomgialla = testoDi(rete, "txtcomgialla");
+        risposte.txtcg = testoDi(rete, "txtcg");
+        Esercizio copia = rete.esercizio();
+        const std::int64_t inizio = oraMonotona();
+        verifica(copia, risposte);
+        tempi.megaSoloVerifica.push_back(ms(oraMonotona() - inizio));
+
+        tempi.mega.push_back(ms(finoAlDisegno(rete, [&] { premiConferma(rete, "Attento... correggiti!"); })));
+        if (testoDi(rete, "txt9").isEmpty() || !testoDi(rete, "txt2").isEmpty())
+            fallisci("the megabyte check emptied the wrong boxes");
+    }
+}
+
+struct Generazioni {
+    std::vector<double> esercizi, estrazioni;
+};
+
+void misuraGenerazioni(Generazioni& tempi)
+{
+    const int esercizi = 1'000'000;
+    const int estrazioniPerEsercizio = 5;
+    for (int giro = 0; giro < 5; ++giro) {
+        std::mt19937_64 generatore(giro);
+        const Estrazione sorgente = [&generatore] {
+            return std::uniform_real_distribution<double>(0.0, 1.0)(generatore);
+        };
+
+        Esercizio esercizio;
+        long long controllo = 0;
+        std::int64_t inizio = oraMonotona();
+        for (int i = 0; i < esercizi; ++i)
+            controllo += esercizio.nuovoesercizio(sorgente).txtcg.size() + esercizio.nodo9;
+        tempi.esercizi.push_back(ms(oraMonotona() - inizio));
+
+        double somma = 0;
+        inizio = oraMonotona();
+        for (int i = 0; i < esercizi * estrazioniPerEsercizio; ++i)
+            somma += sorgente();
+        tempi.estrazioni.push_back(ms(oraMonotona() - inizio));
+        if (controllo == 0 || somma == 0)
+            fallisci("nothing was generated");
+    }
+}
+
+// ---- the table ---------------------------------------------------------------
+
+std::string macchina()
+{
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    std::string riga, modello = "unknown CPU";
+    while (std::getline(cpuinfo, riga))
+        if (riga.rfind("model name", 0) == 0) {
+            modello = riga.substr(riga.find(':') + 2);
+            break;
+        }
+    char testo[256];
+    std::snprintf(testo, sizeof testo, "%ld × %s, Qt %s", sysconf(_SC_NPROCESSORS_ONLN), modello.c_str(),
+                  qVersion());
+    return testo;
+}
+
+std::string carico()
+{
+    std::ifstream loadavg("/proc/loadavg");
+    std::string uno, cinque;
+    loadavg >> uno >> cinque;
+    return uno + " (1 min), " + cinque + " (5 min)";
+}
+
+void riga(const char* misura, const char* nostro, const char* base, const char* rapporto, const char* obiettivo,
+          bool raggiunto)
+{
+    std::printf("| %s | %s | %s | %s | %s | %s |\n", misura, nostro, base, rapporto, obiettivo,
+                raggiunto ? "met" : "**missed**");
+}
+
+std::string formato(const char* modello, double valore)
+{
+    char testo[64];
+    std::snprintf(testo, sizeof testo, modello, valore);
+    return testo;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    int giri = 30;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--giri") == 0)
+            giri = std::max(1, std::atoi(argv[i + 1]));
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Qt wants a runtime folder and complains on every start without one.
+    char cartellaRuntime[] = "/tmp/zefiranda-bench-XXXXXX";
+    const bool runtimePropria = !std::getenv("XDG_RUNTIME_DIR") && mkdtemp(cartellaRuntime);
+    if (runtimePropria)
+        setenv("XDG_RUNTIME_DIR", cartellaRuntime, 1);
+
+    const std::string caricoPrima = carico();
+    std::fprintf(stderr, "Starting each program %d times...\n", giri);
+    Avvii programma, vuoto, conTesto;
+    misuraAvvii(cartellaPropria(), giri, programma, vuoto, conTesto);
+
+    // The launcher forks no more: from here on it is a Qt program itself.
+    ApplicazioneMisurata applicazione(argc, argv);
+    std::fprintf(stderr, "Timing the check...\n");
+    Verifiche verifiche;
+    misuraVerifiche(verifiche);
+    std::fprintf(stderr, "Generating puzzles...\n");
+    Generazioni generazioni;
+    misuraGenerazioni(generazioni);
+    const std::string caricoDopo = carico();
+    if (runtimePropria)
+        rmdir(cartellaRuntime);
+
+    std::printf("Release build, offscreen platform; %s.\n", macchina().c_str());
+    std::printf("Load average before %s, after %s.\n", caricoPrima.c_str(), caricoDopo.c_str());
+    std::printf("Medians: start-ups of %d processes each; checks of %zu and %zu presses; generation of 5 runs.\n\n",
+                giri, verifiche.tutteGiuste.size(), verifiche.mega.size());
+    std::printf("| measure | Zefiranda | baseline | ratio | target | |\n");
+    std::printf("|---|---|---|---|---|---|\n");
+
+    const double avvio = mediana(programma.avvio), avvioVuoto = mediana(vuoto.avvio);
+    riga("process start to the start window's first frame", formato("%.1f ms", avvio).c_str(),
+         formato("%.1f ms bare Qt window", avvioVuoto).c_str(), formato("%.2f ×", avvio / avvioVuoto).c_str(),
+         "≤ 1.25 ×", avvio <= 1.25 * avvioVuoto);
+
+    const double rete = mediana(programma.rete), reteVuota = mediana(vuoto.rete);
+    const double avvioConTesto = mediana(conTesto.avvio);
+    std::printf("| … the bare window with one text button added | | %.1f ms | %.2f × | | |\n", avvioConTesto,
+                avvioConTesto / avvioVuoto);
+
+    riga("start button pressed to the network window's first frame", formato("%.1f ms", rete).c_str(),
+         formato("%.1f ms bare second window", reteVuota).c_str(), formato("%.2f ×", rete / reteVuota).c_str(),
+         "≤ 16 ms", rete <= 16);
+
+    const double ridisegno = mediana(verifiche.finestra);
+    const double due = mediana(verifiche.dueSbagliate), giuste = mediana(verifiche.tutteGiuste);
+    const std::string base = formato("%.2f ms every control repainted", ridisegno);
+    riga("check and repaint, two wrong boxes", formato("%.2f ms", due).c_str(), base.c_str(),
+         formato("%.2f ×", due / ridisegno).c_str(), "< 2 ms", due < 2);
+    riga("check and repaint, all right (next puzzle)", formato("%.2f ms", giuste).c_str(), base.c_str(),
+         formato("%.2f ×", giuste / ridisegno).c_str(), "< 2 ms", giuste < 2);
+    const double mega = mediana(verifiche.mega);
+    riga("check and repaint, a megabyte in every box", formato("%.1f ms", mega).c_str(), base.c_str(),
+         formato("%.0f ×", mega / ridisegno).c_str(), "< 16 ms", mega < 16);
+    std::printf("| … of which the check itself | %.2f ms | | | | |\n", mediana(verifiche.megaSoloVerifica));
+    std::printf("| … painting one box that holds a megabyte | %.1f ms | | | | |\n", mediana(verifiche.casellaMega));
+
+    const double esercizi = mediana(generazioni.esercizi), estrazioni = mediana(generazioni.estrazioni);
+    std::printf("| 1,000,000 puzzles generated | %.0f ms | %.0f ms for their 5,000,000 draws alone | %.2f × | "
+                "| |\n",
+                esercizi, estrazioni, esercizi / estrazioni);
+
+    const double memoria = mediana(programma.memoria), memoriaVuota = mediana(vuoto.memoria);
+    riga("peak resident memory after one solved puzzle", formato("%.1f MiB", memoria).c_str(),
+         formato("%.1f MiB bare Qt window", memoriaVuota).c_str(),
+         formato("%.2f ×", memoria / memoriaVuota).c_str(), "≤ 1.3 ×", memoria <= 1.3 * memoriaVuota);
+    const double memoriaConTesto = mediana(conTesto.memoria);
+    std::printf("| … the bare window with one text button added | | %.1f MiB | %.2f × | | |\n", memoriaConTesto,
+                memoriaConTesto / memoriaVuota);
+    std::printf("\nWorst of the runs: start %.1f ms (bare %.1f), network window %.1f ms, ordinary check %.2f ms, "
+                "megabyte check %.1f ms.\n",
+                massimo(programma.avvio), massimo(vuoto.avvio), massimo(programma.rete),
+                std::max(massimo(verifiche.dueSbagliate), massimo(verifiche.tutteGiuste)),
+                massimo(verifiche.mega));
+    return 0;
+}
