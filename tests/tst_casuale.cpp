@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -44,9 +45,7 @@ const QColor rosa(255, 192, 192);
 const QString attento = u"Attento... correggiti!"_qs;
 const QString bravo = u"Bravo!"_qs;
 
-// The boxes that the check examines, in its order.
-constexpr std::array<const char*, 9> esaminate{"txt2", "txt3", "txt4", "txt5", "txt6",
-                                               "txt7", "txt8", "txt9", "txtcomgialla"};
+// What the boxes that the check examines hold: txt2 ... txt9, txtcomgialla.
 using Caselle = std::array<QString, 9>;
 
 quint64 semeDellaProva(bool& scelto)
@@ -190,6 +189,15 @@ QString regolaViolata(const Schema& s)
     return {};
 }
 
+// Whether the window, frame and all, stands in the middle of its screen.
+bool centrata(const QWidget& finestra)
+{
+    const QRect schermo = finestra.screen()->geometry();
+    const QRect cornice = finestra.frameGeometry();
+    return qAbs(2 * cornice.left() + cornice.width() - 2 * schermo.left() - schermo.width()) <= 1
+        && qAbs(2 * cornice.top() + cornice.height() - 2 * schermo.top() - schermo.height()) <= 1;
+}
+
 // A short view of a text that may be a megabyte long.
 QString breve(const QString& testo)
 {
@@ -230,8 +238,8 @@ struct Rete {
 
     bool completa() const
     {
-        return finestra && std::all_of(txt.begin(), txt.end(), [](QLineEdit* c) { return c; }) && txtcomgialla
-            && txtcg && lblcomblu && lblcomrossa && lblmess && cmdconferma && cmdfine && timer;
+        return finestra && std::all_of(txt.begin(), txt.end(), [](QLineEdit* c) { return c; }) && txtcomgialla && txtcg
+            && lblcomblu && lblcomrossa && lblmess && cmdconferma && cmdfine && timer;
     }
 
     QLineEdit* esaminata(std::size_t i) const { return i < 8 ? txt[i + 1] : txtcomgialla; }
@@ -248,7 +256,7 @@ struct Rete {
     {
         const Esercizio& e = finestra->esercizio();
         Schema s{e.comblu, e.comrossa, e.comgialla, e.segnoblu, e.segnorosso, e.partenza, {}, lblcomblu->text(),
-                 lblcomrossa->text(), txtcg->text()};
+            lblcomrossa->text(), txtcg->text()};
         for (int i = 1; i <= 9; ++i)
             s.nodi[std::size_t(i - 1)] = e.nodo(i);
         return s;
@@ -272,24 +280,25 @@ public:
 
     QString resoconto() const
     {
-        return u"%1 events over %2 runs of the program: %3 checks (%4 all right), %5 pastes (%6 of over "
-               "64 K characters), %7 pictures checked; the runs ended %8 times from the start window, "
-               "%9 from the network window"_qs.arg(eventi_)
-            .arg(vite_)
-            .arg(controlli_)
-            .arg(bravi_)
-            .arg(incollati_)
-            .arg(incollatiGrandi_)
-            .arg(disegniControllati_)
-            .arg(finiInizio_)
-            .arg(finiRete_);
+        return u"%1 events over %2 runs of the program: %3 checks (%4 all right), %5 pastes (%6 of over 64 K "
+               "characters, %7 of a megabyte into a box), %8 pictures checked; the runs ended %9 times from the "
+               "start window, %10 from the network window"_qs.arg(eventi_)
+                   .arg(vite_)
+                   .arg(controlli_)
+                   .arg(bravi_)
+                   .arg(incollati_)
+                   .arg(incollatiGrandi_)
+                   .arg(incollatiMegabyte_)
+                   .arg(disegniControllati_)
+                   .arg(finiInizio_)
+                   .arg(finiRete_);
     }
 
     int vite() const { return vite_; }
     int controlli() const { return controlli_; }
     int bravi() const { return bravi_; }
     int partenze() const { return partenze_; }
-    int incollatiGrandi() const { return incollatiGrandi_; }
+    int incollatiMegabyte() const { return incollatiMegabyte_; }
 
 private:
     enum class Effetto { Nessuno, Controllo, Partenza, Fine };
@@ -350,6 +359,7 @@ private:
     int partenze_ = 0;
     int incollati_ = 0;
     int incollatiGrandi_ = 0;
+    int incollatiMegabyte_ = 0;
     int disegniControllati_ = 0;
     int finiInizio_ = 0;
     int finiRete_ = 0;
@@ -362,7 +372,7 @@ private:
     bool fineRichiesta_ = false;
     bool txt1Scritto_ = false;  // the child has typed into txt1 since it was last written
     int controlliVita_ = 0;
-    int eventoDisegno_ = 0;     // the next event after which the pictures are checked
+    int eventoDisegno_ = 0;  // the next event after which the pictures are checked
 
     // The current event.
     int controlliEvento_ = 0;
@@ -443,6 +453,8 @@ void Bambino::passo()
         QCoreApplication::exit(controlloFallito);
         return;
     }
+    if (diario_.back().endsWith(u"program started"_qs))
+        richiedi(centrata(*finestra), u"the start window comes up centred"_qs);
     ++eventi_;
     const Effetto atteso = agisci(*finestra);
     if (fineRichiesta_)
@@ -508,6 +520,10 @@ void Bambino::collegaRete(Frmrete& rete)
     richiedi(rete_.lblmess->text().isEmpty(), u"lblmess starts empty"_qs);
     richiedi(!rete_.timer->isActive(), u"the timer starts off"_qs);
     richiedi(rete.focusWidget() == rete_.txt[1], u"the focus starts in txt2"_qs);
+    richiedi(centrata(rete), [&] {
+        return u"the network window comes up centred, not at %1, %2"_qs.arg(rete.frameGeometry().left())
+            .arg(rete.frameGeometry().top());
+    });
 }
 
 Bambino::Effetto Bambino::effettoDi(const QWidget* controllo) const
@@ -617,6 +633,9 @@ Bambino::Effetto Bambino::tasto(QWidget& finestra)
     const bool rete = &finestra == rete_.finestra;
 
     static const QByteArray segni = "+-.,*/=()'";
+    // Weights: a digit, a letter, a sign, Space; the keys of the table below in
+    // its order, the cursor keys and Ctrl+Enter sharing one weight; Alt+C,
+    // Alt+F, Alt+E and Alt with another letter.
     const int scelta = caso_.pesato({300, 60, 80, 40, 50, 30, 25, 10, 60, 15, 30, 5, 10, 5, 3, 5, 5, 5, 25, 4, 6, 5});
     switch (scelta) {
     case 0:
@@ -632,7 +651,7 @@ Bambino::Effetto Bambino::tasto(QWidget& finestra)
             c = segni[caso_.intero(0, int(segni.size()) - 1)];
         if (scelta == 1 && caso_.volte(0.2)) {
             // A letter that no key of the keyboard's own layout gives.
-            static const QString altre = u"èéàùç€°§ß中ж "_qs;
+            static const QString altre = u"èéàùç€°§ß中ж\u00A0"_qs;
             const QString testo = altre.mid(caso_.intero(0, int(altre.size()) - 1), 1);
             descrivi(u"key «%1» to %2"_qs.arg(testo, dove));
             QTest::sendKeyEvent(QTest::Click, bersaglio, Qt::Key_unknown, testo, Qt::NoModifier);
@@ -646,7 +665,10 @@ Bambino::Effetto Bambino::tasto(QWidget& finestra)
     case 19:
     case 20:
     case 21: {
-        const char lettera = scelta == 18 ? 'c' : scelta == 19 ? 'f' : scelta == 20 ? 'e' : char('a' + caso_.intero(0, 25));
+        const char lettera = scelta == 18 ? 'c'
+            : scelta == 19                ? 'f'
+            : scelta == 20                ? 'e'
+                                          : char('a' + caso_.intero(0, 25));
         descrivi(u"Alt+%1 to %2"_qs.arg(QChar(QLatin1Char(lettera)).toUpper()).arg(dove));
         QTest::keyClick(bersaglio, lettera, Qt::AltModifier);
         if (rete && lettera == 'c')
@@ -719,7 +741,8 @@ Bambino::Effetto Bambino::clic(QWidget& finestra)
         QTest::mouseDClick(bersaglio, Qt::LeftButton, Qt::NoModifier, locale);
         return Effetto::Nessuno;
     }
-    descrivi(u"click at (%1, %2) on %3"_qs.arg(punto.x()).arg(punto.y()).arg(controllo ? controllo->objectName() : u"the window"_qs));
+    descrivi(u"click at (%1, %2) on %3"_qs.arg(punto.x()).arg(punto.y()).arg(
+        controllo ? controllo->objectName() : u"the window"_qs));
     QTest::mouseClick(bersaglio, Qt::LeftButton, Qt::NoModifier, locale);
     return effettoDi(controllo);
 }
@@ -738,15 +761,14 @@ Bambino::Effetto Bambino::tenuto(QWidget& finestra)
         bool preme;
     };
     static const std::array<Tenibile, 6> tasti{{{Qt::Key_Return, "\r", Qt::NoModifier, "Enter", true},
-                                               {Qt::Key_Enter, "\r", Qt::KeypadModifier, "keypad Enter", true},
-                                               {Qt::Key_Space, " ", Qt::NoModifier, "Space", true},
-                                               {Qt::Key_7, "7", Qt::NoModifier, "7", false},
-                                               {Qt::Key_Backspace, "\b", Qt::NoModifier, "Backspace", false},
-                                               {Qt::Key_Tab, "\t", Qt::NoModifier, "Tab", false}}};
+        {Qt::Key_Enter, "\r", Qt::KeypadModifier, "keypad Enter", true},
+        {Qt::Key_Space, " ", Qt::NoModifier, "Space", true}, {Qt::Key_7, "7", Qt::NoModifier, "7", false},
+        {Qt::Key_Backspace, "\b", Qt::NoModifier, "Backspace", false},
+        {Qt::Key_Tab, "\t", Qt::NoModifier, "Tab", false}}};
     const Tenibile& t = tasti[std::size_t(caso_.intero(0, int(tasti.size()) - 1))];
     const int ripetizioni = caso_.intero(1, 40);
-    descrivi(u"hold %1 down on %2 for %3 repeats"_qs.arg(QLatin1String(t.nome), bersaglio->objectName())
-                 .arg(ripetizioni));
+    descrivi(
+        u"hold %1 down on %2 for %3 repeats"_qs.arg(QLatin1String(t.nome), bersaglio->objectName()).arg(ripetizioni));
     // Each event goes to whatever has the focus by then.
     auto ricevente = [&finestra] {
         QWidget* ora = QApplication::focusWidget();
@@ -800,7 +822,8 @@ bool Bambino::raggiungi(QLineEdit* casella)
             QTest::keyClick(fuoco ? fuoco : &finestra, Qt::Key_Tab);
         }
     }
-    return richiedi(QApplication::focusWidget() == casella, [&] { return u"%1 takes the focus"_qs.arg(casella->objectName()); });
+    return richiedi(
+        QApplication::focusWidget() == casella, [&] { return u"%1 takes the focus"_qs.arg(casella->objectName()); });
 }
 
 // Replaces what the box holds by the text, typed key by key.
@@ -865,18 +888,19 @@ Bambino::Effetto Bambino::tutteGiuste()
             return Effetto::Nessuno;
     }
     const int modo = caso_.pesato({3, 3, 2, 1, 1});
-    static const std::array<const char*, 5> nomi{"Alt+C", "a click on cmdconferma", "Tab, Enter", "Tab, Space",
-                                                 "Tab, keypad Enter"};
+    static const std::array<const char*, 5> nomi{
+        "Alt+C", "a click on cmdconferma", "Tab, Enter", "Tab, Space", "Tab, keypad Enter"};
     descrivi(u"fill in %1, then %2"_qs.arg(scritte.join(u' '), QLatin1String(nomi[std::size_t(modo)])));
     if (modo == 0 || (modo == 1 && !rete_.cmdconferma->geometry().intersects(rete_.finestra->rect()))) {
         QTest::keyClick(QApplication::focusWidget(), 'c', Qt::AltModifier);
     } else if (modo == 1) {
         const QRect visibile = rete_.cmdconferma->geometry() & rete_.finestra->rect();
         QTest::mouseClick(rete_.cmdconferma, Qt::LeftButton, Qt::NoModifier,
-                          rete_.cmdconferma->mapFrom(rete_.finestra, visibile.center()));
+            rete_.cmdconferma->mapFrom(rete_.finestra, visibile.center()));
     } else {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (!richiedi(QApplication::focusWidget() == rete_.cmdconferma, u"Tab goes from txtcomgialla to cmdconferma"_qs))
+        if (!richiedi(
+                QApplication::focusWidget() == rete_.cmdconferma, u"Tab goes from txtcomgialla to cmdconferma"_qs))
             return Effetto::Nessuno;
         if (modo == 2)
             QTest::keyClick(rete_.cmdconferma, Qt::Key_Return);
@@ -893,9 +917,8 @@ Bambino::Effetto Bambino::tutteGiuste()
 // line breaks, the null character and halves of surrogate pairs.
 QString Bambino::testoCasuale(int lunghezza)
 {
-    static const std::array<char16_t, 22> rari{
-        0x00A0, 0x2007, 0x3000, 0x200B, 0x200D, 0x202E, 0x202D, 0x2066, 0xFEFF, 0x0301, 0xFF11,
-        0x0663, 0x0000, 0xD800, 0xDC00, 0xFFFD, 0x00E8, 0x4E2D, 0x0E01, 0x05D0, 0x0627, 0x2028};
+    static const std::array<char16_t, 22> rari{0x00A0, 0x2007, 0x3000, 0x200B, 0x200D, 0x202E, 0x202D, 0x2066, 0xFEFF,
+        0x0301, 0xFF11, 0x0663, 0x0000, 0xD800, 0xDC00, 0xFFFD, 0x00E8, 0x4E2D, 0x0E01, 0x05D0, 0x0627, 0x2028};
     static const QString comuni = u"0123456789+-.,  abcxyzEF\t\n\r"_qs;
     QString testo;
     testo.reserve(lunghezza);
@@ -914,10 +937,15 @@ QString Bambino::testoCasuale(int lunghezza)
 
 Bambino::Effetto Bambino::incolla(QWidget& finestra)
 {
-    const int classe = caso_.intero(0, 999);
+    // Mostly a few characters, now and then thousands, rarely 64 K up to a
+    // megabyte (below each power of two as likely) and once in a while a whole
+    // megabyte: into a box at least once in the second half of every run.
+    const bool dovuto = rete_.finestra == &finestra && incollatiMegabyte_ == 0 && eventi_ > totale_ / 2;
+    const int classe = dovuto ? 999 : caso_.intero(0, 999);
     const int lunghezza = classe < 880 ? caso_.intero(0, 24)
-                        : classe < 990 ? caso_.intero(25, 4096)
-                                       : caso_.intero(65537, 1 << 20);
+        : classe < 990                 ? caso_.intero(25, 4096)
+        : classe < 998                 ? caso_.intero(65537, 1 << caso_.intero(17, 20))
+                                       : 1 << 20;
     QString testo = testoCasuale(lunghezza);
     if (rete_.finestra == &finestra && lunghezza <= 24 && caso_.volte(0.3)) {
         // A right answer among other characters.
@@ -925,7 +953,7 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
         testo.insert(caso_.intero(0, int(testo.size())), giusto);
     }
     QLineEdit* casella = nullptr;
-    if (rete_.finestra == &finestra && caso_.volte(0.7)) {
+    if (rete_.finestra == &finestra && (dovuto || caso_.volte(0.7))) {
         casella = caso_.volte(0.1) ? rete_.txt[0] : rete_.esaminata(std::size_t(caso_.intero(0, 8)));
         if (!raggiungi(casella))
             return Effetto::Nessuno;
@@ -935,20 +963,22 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
     ++incollati_;
     if (testo.size() > 65536)
         ++incollatiGrandi_;
+    if (casella && testo.size() == 1 << 20)
+        ++incollatiMegabyte_;
     QWidget* fuoco = QApplication::focusWidget();
     QWidget* bersaglio = fuoco && fuoco->window() == &finestra ? fuoco : &finestra;
     const bool maiuscole = caso_.volte(0.2);
-    descrivi(u"paste %1 with %2 into %3"_qs.arg(breve(testo), maiuscole ? u"Shift+Insert"_qs : u"Ctrl+V"_qs,
-                                                bersaglio->objectName()));
+    descrivi(u"paste %1 with %2 into %3"_qs.arg(
+        breve(testo), maiuscole ? u"Shift+Insert"_qs : u"Ctrl+V"_qs, bersaglio->objectName()));
     QGuiApplication::clipboard()->setText(testo);
     if (maiuscole)
         QTest::keyClick(bersaglio, Qt::Key_Insert, Qt::ShiftModifier);
     else
         QTest::keyClick(bersaglio, Qt::Key_V, Qt::ControlModifier);
-    if (casella && casella != rete_.txtcg)
-        richiedi(casella->text().size() >= testo.size() || testo.contains(QChar(u'\n'))
-                     || testo.contains(QChar(u'\r')) || testo.contains(QChar(0x2028)),
-                 [&] { return u"%1 takes the whole of a pasted text"_qs.arg(casella->objectName()); });
+    // Every box takes any text whole, however long.
+    if (casella)
+        richiedi(casella->text().size() >= testo.size(),
+            [&] { return u"%1 takes the whole of a pasted text"_qs.arg(casella->objectName()); });
     return Effetto::Nessuno;
 }
 
@@ -997,10 +1027,9 @@ void Bambino::controllato()
             sbagliata[i] = testo != rispostaGiusta(schema, i);
         errori += sbagliata[i];
     }
-    if (!richiedi(rete_.finestra->esercizio().errori == errori,
-                  [&] {
-                      return u"errori %1, but %2 boxes are wrong"_qs.arg(rete_.finestra->esercizio().errori).arg(errori);
-                  }))
+    if (!richiedi(rete_.finestra->esercizio().errori == errori, [&] {
+            return u"errori %1, but %2 boxes are wrong"_qs.arg(rete_.finestra->esercizio().errori).arg(errori);
+        }))
         return;
     richiedi(rete_.timer->isActive(), u"a check switches the timer on"_qs);
     const Caselle dopo = rete_.caselle();
@@ -1010,11 +1039,10 @@ void Bambino::controllato()
         richiedi(rete_.txt[0]->text() == txt1Premuto_, u"a failed check keeps txt1"_qs);
         richiedi(QApplication::focusWidget() == fuocoPremuto_, u"a failed check leaves the focus where it was"_qs);
         for (std::size_t i = 0; i < 9; ++i)
-            richiedi(dopo[i] == (sbagliata[i] ? QString() : casellePremute_[i]),
-                     [&] {
-                         return u"%1 after a check that found it %2"_qs.arg(rete_.esaminata(i)->objectName(),
-                                                                           sbagliata[i] ? u"wrong"_qs : u"right"_qs);
-                     });
+            richiedi(dopo[i] == (sbagliata[i] ? QString() : casellePremute_[i]), [&] {
+                return u"%1 after a check that found it %2"_qs.arg(
+                    rete_.esaminata(i)->objectName(), sbagliata[i] ? u"wrong"_qs : u"right"_qs);
+            });
         return;
     }
     ++bravi_;
@@ -1030,31 +1058,32 @@ void Bambino::verifica(Effetto atteso)
     if (!guasto_.isEmpty())
         return;
     if (!richiedi(fineRichiesta_ == (atteso == Effetto::Fine),
-                  fineRichiesta_ ? u"the program ended"_qs : u"the program did not end"_qs))
+            fineRichiesta_ ? u"the program ended"_qs : u"the program did not end"_qs))
         return;
     if (fineRichiesta_)
         return;
     richiedi(controlliEvento_ == (atteso == Effetto::Controllo ? 1 : 0),
-             [&] { return u"%1 checks instead of %2"_qs.arg(controlliEvento_).arg(atteso == Effetto::Controllo ? 1 : 0); });
-    richiedi(partenzeEvento_ == (atteso == Effetto::Partenza ? 1 : 0), [&] { return u"the start button went off %1 times"_qs.arg(partenzeEvento_); });
+        [&] { return u"%1 checks instead of %2"_qs.arg(controlliEvento_).arg(atteso == Effetto::Controllo ? 1 : 0); });
+    richiedi(partenzeEvento_ == (atteso == Effetto::Partenza ? 1 : 0),
+        [&] { return u"the start button went off %1 times"_qs.arg(partenzeEvento_); });
 
     // Exactly one of the two windows is open, and nothing else is.
     Frminizio* inizio = frminizioSeEsiste();
     Frmrete* rete = frmreteSeEsiste();
     const bool inizioAperta = inizio && inizio->isVisible();
     const bool reteAperta = rete && rete->isVisible();
-    if (!richiedi(inizioAperta != reteAperta, [&] { return u"open windows: start %1, network %2"_qs.arg(inizioAperta).arg(reteAperta); }))
+    if (!richiedi(inizioAperta != reteAperta,
+            [&] { return u"open windows: start %1, network %2"_qs.arg(inizioAperta).arg(reteAperta); }))
         return;
     const auto finestre = QApplication::topLevelWidgets();
     for (QWidget* finestra : finestre)
-        richiedi(!finestra->isVisible() || finestra == inizio || finestra == rete,
-                 [&] {
-                     return u"a window of its own: %1 %2"_qs.arg(QLatin1String(finestra->metaObject()->className()),
-                                                                finestra->objectName());
-                 });
+        richiedi(!finestra->isVisible() || finestra == inizio || finestra == rete, [&] {
+            return u"a window of its own: %1 %2"_qs.arg(
+                QLatin1String(finestra->metaObject()->className()), finestra->objectName());
+        });
     if (atteso == Effetto::Partenza) {
         if (!richiedi(!inizioAperta && reteAperta && !rete_.finestra,
-                      u"the start button opens the network window and closes the start window"_qs))
+                u"the start button opens the network window and closes the start window"_qs))
             return;
         collegaRete(*rete);
         ridisegna_ = true;
@@ -1087,10 +1116,11 @@ void Bambino::verificaRete()
 
     richiedi(rete_.txtcg->isHidden() && !rete_.txtcg->isVisible(), u"txtcg is hidden"_qs);
     richiedi(!rete_.txtcg->hasFocus() && rete_.finestra->focusWidget() != rete_.txtcg
-                 && QApplication::focusWidget() != rete_.txtcg,
-             u"txtcg never has the focus"_qs);
+            && QApplication::focusWidget() != rete_.txtcg,
+        u"txtcg never has the focus"_qs);
     const QString messaggio = rete_.lblmess->text();
-    richiedi(messaggio.isEmpty() || messaggio == attento || messaggio == bravo, [&] { return u"lblmess «%1»"_qs.arg(messaggio); });
+    richiedi(messaggio.isEmpty() || messaggio == attento || messaggio == bravo,
+        [&] { return u"lblmess «%1»"_qs.arg(messaggio); });
     richiedi(rete_.timer->isActive() == (controlliVita_ > 0), u"the timer runs from the first check on"_qs);
     verificaGeometrie(*rete_.finestra, geometrieRete_);
 }
@@ -1098,11 +1128,10 @@ void Bambino::verificaRete()
 void Bambino::verificaGeometrie(QWidget& finestra, const std::vector<std::pair<QPointer<QWidget>, QRect>>& geometrie)
 {
     for (const auto& [controllo, rettangolo] : geometrie)
-        if (!richiedi(controllo && controllo->geometry() == rettangolo,
-                      [&] {
-                          return u"%1 keeps its place in %2"_qs.arg(controllo ? controllo->objectName() : u"a control"_qs,
-                                                                    finestra.objectName());
-                      }))
+        if (!richiedi(controllo && controllo->geometry() == rettangolo, [&] {
+                return u"%1 keeps its place in %2"_qs.arg(
+                    controllo ? controllo->objectName() : u"a control"_qs, finestra.objectName());
+            }))
             return;
 }
 
@@ -1126,11 +1155,10 @@ void Bambino::verificaDisegno(QWidget& finestra, const QColor& sfondo)
         for (int y = alto; y <= basso; ++y) {
             const auto* riga = reinterpret_cast<const QRgb*>(pixel.constScanLine(y));
             for (int x = sinistra; x <= destra; ++x)
-                if (!richiedi(qRgb(qRed(riga[x]), qGreen(riga[x]), qBlue(riga[x])) == sfondo.rgb(),
-                              [&] {
-                                  return u"pixel (%1, %2) of %3 outside every control is %4"_qs.arg(x).arg(y).arg(
-                                      finestra.objectName(), QColor(riga[x]).name());
-                              }))
+                if (!richiedi(qRgb(qRed(riga[x]), qGreen(riga[x]), qBlue(riga[x])) == sfondo.rgb(), [&] {
+                        return u"pixel (%1, %2) of %3 outside every control is %4"_qs.arg(x).arg(y).arg(
+                            finestra.objectName(), QColor(riga[x]).name());
+                    }))
                     return;
         }
     }
@@ -1145,19 +1173,19 @@ void Bambino::descrivi(const QString& evento)
 
 void Bambino::fallisci(const QString& cosa)
 {
-    QStringList righe{u"%1, at event #%2 of %3 (run %4). Replay with ZEFIRANDA_SEME=%5 ZEFIRANDA_EVENTI=%3."_qs
-                          .arg(cosa)
-                          .arg(eventi_)
-                          .arg(totale_)
-                          .arg(vite_)
-                          .arg(seme_),
-                      u"The latest events:"_qs};
+    QStringList righe{
+        u"%1, at event #%2 of %3 (run %4). Replay with ZEFIRANDA_SEME=%5 ZEFIRANDA_EVENTI=%3."_qs.arg(cosa)
+            .arg(eventi_)
+            .arg(totale_)
+            .arg(vite_)
+            .arg(seme_),
+        u"The latest events:"_qs};
     for (const QString& evento : diario_)
         righe << u"  "_qs + evento;
     guasto_ = righe.join(u'\n');
 }
 
-} // namespace
+}  // namespace
 
 class TstCasuale : public QObject {
     Q_OBJECT
@@ -1184,7 +1212,7 @@ void TstCasuale::eventiCasuali()
         QVERIFY(bambino.partenze() > 0);
         QVERIFY(bambino.controlli() > bambino.bravi());
         QVERIFY(bambino.bravi() > 0);
-        QVERIFY(bambino.incollatiGrandi() > 0);
+        QVERIFY(bambino.incollatiMegabyte() > 0);
     }
 }
 
