@@ -395,6 +395,10 @@ void Bambino::gioca()
     impostaSorgenteFrmrete({});
 }
 
+// One run of the program as main() runs it: avviaProgramma, then the
+// application's event loop, in which the child's events take their turns
+// with everything else. The loop returns when the program ends, or when the
+// child has done all its events or caught a fault.
 void Bambino::vita()
 {
     ++vite_;
@@ -430,6 +434,8 @@ void Bambino::vita()
     richiedi(!frminizioSeEsiste() && !frmreteSeEsiste(), u"a window outlived its run"_qs);
 }
 
+// One event, then every check; the next event waits for its turn in the loop,
+// after the paints and whatever else the event has posted.
 void Bambino::passo()
 {
     if (fineRichiesta_)
