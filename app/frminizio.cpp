@@ -59,15 +59,6 @@ Frminizio::Frminizio()
     preparaAusili(*this, "Inizio", ausili);
 }
 
-void Frminizio::setVisible(bool visibile)
-{
-    if (visibile && !caricata_) {
-        caricata_ = true;
-        Form_Load();
-    }
-    QWidget::setVisible(visibile);
-}
-
 void Frminizio::Form_Load()
 {
     centraSulloSchermo(*this);

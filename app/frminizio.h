@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "controlli.h"
 
 class QPushButton;
 
@@ -11,18 +11,14 @@ class PulsanteImmagine;
 
 // The start window: the title, a running boy, the credit line, the start
 // button that leads into the exercise and the exit button.
-class Frminizio : public QWidget {
+class Frminizio : public Finestra {
 public:
     Frminizio();
 
-    void setVisible(bool visibile) override;
-
 private:
-    void Form_Load();
+    void Form_Load() override;
     void cmdparti_Click();
     void cmdesci_Click();
-
-    bool caricata_ = false;
 
     AreaImmagine* Picture1 = nullptr;
     QPushButton* cmdesci = nullptr;

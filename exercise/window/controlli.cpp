@@ -82,6 +82,15 @@ void Pulsante::keyPressEvent(QKeyEvent* evento)
     QPushButton::keyPressEvent(evento);
 }
 
+void Finestra::setVisible(bool visibile)
+{
+    if (visibile && !caricata_) {
+        caricata_ = true;
+        Form_Load();
+    }
+    QWidget::setVisible(visibile);
+}
+
 QRect daTwips(int left, int top, int width, int height)
 {
     return {pixel(left), pixel(top), pixel(width), pixel(height)};

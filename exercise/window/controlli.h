@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRect>
 #include <QStringList>
+#include <QWidget>
 
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,19 @@ public:
 protected:
     bool event(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+};
+
+// A top-level window that loads itself the first time it is shown: its
+// Form_Load runs before it appears, so the user never sees it unloaded.
+class Finestra : public QWidget {
+public:
+    void setVisible(bool visibile) override;
+
+protected:
+    virtual void Form_Load() = 0;
+
+private:
+    bool caricata_ = false;
 };
 
 // Window rectangles are laid out in twips, 15 to a logical pixel.

@@ -192,15 +192,6 @@ AreaImmagine* Frmrete::Picture(int numero) const
     return Picture_.at(static_cast<std::size_t>(numero - 1));
 }
 
-void Frmrete::setVisible(bool visibile)
-{
-    if (visibile && !caricata_) {
-        caricata_ = true;
-        Form_Load();
-    }
-    QWidget::setVisible(visibile);
-}
-
 void Frmrete::Form_Load()
 {
     if (!sorgente_) {

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "controlli.h"
 #include "esercizio.h"
-
-#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -19,7 +18,7 @@ class AreaImmagine;
 
 // The network window: nine number boxes joined by arrows, the operator
 // legend, the answer box of the yellow operator and the two buttons.
-class Frmrete : public QWidget {
+class Frmrete : public Finestra {
 public:
     // Ends the program; Fine runs it.
     using Termina = std::function<void()>;
@@ -27,8 +26,6 @@ public:
     // Without a source the window seeds its own generator from the clock
     // when it loads. Without an ending it ends the application's event loop.
     explicit Frmrete(Estrazione sorgente = {}, Termina termina = {});
-
-    void setVisible(bool visibile) override;
 
     const Esercizio& esercizio() const { return stato_; }
 
@@ -39,7 +36,7 @@ public:
     void nuovoesercizio();
 
 private:
-    void Form_Load();
+    void Form_Load() override;
     void cmdconferma_Click();
     void timer_Timer();
     void cmdfine_Click();
@@ -48,7 +45,6 @@ private:
     Estrazione sorgente_;
     Termina termina_;
     std::mt19937_64 generatore_;
-    bool caricata_ = false;
 
     std::array<QLineEdit*, 9> txt_{};
     QLineEdit* txtcomgialla = nullptr;
