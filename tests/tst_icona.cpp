@@ -2,6 +2,7 @@
 // the windows that carry it.
 #include "estrazioni.h"
 #include "frmrete.h"
+#include "grigliaicona.h"
 #include "icona.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 // zefiranda-icona GRID BASE
 // Reads the icon's text grid and writes BASE.png and BASE.ico.
-#include "icona.h"
+#include "grigliaicona.h"
 
 #include <QFile>
 #include <QGuiApplication>
