@@ -1,5 +1,5 @@
-#include "finestre.h"
-#include "programma.h"
+#include "windows/finestre.h"
+#include "windows/programma.h"
 
 #include <QApplication>
 

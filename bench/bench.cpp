@@ -8,10 +8,10 @@
 // zefiranda-bench-vuoto (the bare Qt program) write the same clock when their
 // window's first frame has been painted. The check and the puzzle generation
 // are timed here, in one process, with the windows on Qt's offscreen platform.
-#include "frmrete.h"
-#include "misura.h"
-#include "rete.h"
-#include "verifica.h"
+#include "bench/misura.h"
+#include "bench/rete.h"
+#include "logic/verifica.h"
+#include "windows/frmrete.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -186,7 +186,7 @@ void lasciaDipingere(QWidget& finestra)
 }
 
 struct Verifiche {
-    std::vector<double> finestra;    // every control of the window repainted, nothing else
+    std::vector<double> finestra;  // every control of the window repainted, nothing else
     std::vector<double> dueSbagliate;
     std::vector<double> tutteGiuste;
     std::vector<double> mega;
@@ -221,8 +221,7 @@ void misuraVerifiche(Verifiche& tempi)
     const int giriMega = 9;
 
     std::mt19937_64 generatore(20240601);
-    Frmrete rete([&generatore] { return std::uniform_real_distribution<double>(0.0, 1.0)(generatore); },
-                 [] {});
+    Frmrete rete([&generatore] { return std::uniform_real_distribution<double>(0.0, 1.0)(generatore); });
     rete.show();
     lasciaDipingere(rete);
     scriviRisposteGiuste(rete);
@@ -317,8 +316,7 @@ std::string macchina()
             break;
         }
     char testo[256];
-    std::snprintf(testo, sizeof testo, "%ld × %s, Qt %s", sysconf(_SC_NPROCESSORS_ONLN), modello.c_str(),
-                  qVersion());
+    std::snprintf(testo, sizeof testo, "%ld × %s, Qt %s", sysconf(_SC_NPROCESSORS_ONLN), modello.c_str(), qVersion());
     return testo;
 }
 
@@ -344,7 +342,7 @@ std::string formato(const char* modello, double valore)
     return testo;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -417,15 +415,14 @@ int main(int argc, char* argv[])
 
     const double memoria = mediana(programma.memoria), memoriaVuota = mediana(vuoto.memoria);
     riga("peak resident memory after one solved puzzle", formato("%.1f MiB", memoria).c_str(),
-         formato("%.1f MiB bare Qt window", memoriaVuota).c_str(),
-         formato("%.2f ×", memoria / memoriaVuota).c_str(), "≤ 1.3 ×", memoria <= 1.3 * memoriaVuota);
+         formato("%.1f MiB bare Qt window", memoriaVuota).c_str(), formato("%.2f ×", memoria / memoriaVuota).c_str(),
+         "≤ 1.3 ×", memoria <= 1.3 * memoriaVuota);
     const double memoriaConTesto = mediana(conTesto.memoria);
     std::printf("| … the bare window with one text button added | | %.1f MiB | %.2f × | | |\n", memoriaConTesto,
                 memoriaConTesto / memoriaVuota);
     std::printf("\nWorst of the runs: start %.1f ms (bare %.1f), network window %.1f ms, ordinary check %.2f ms, "
                 "megabyte check %.1f ms.\n",
                 massimo(programma.avvio), massimo(vuoto.avvio), massimo(programma.rete),
-                std::max(massimo(verifiche.dueSbagliate), massimo(verifiche.tutteGiuste)),
-                massimo(verifiche.mega));
+                std::max(massimo(verifiche.dueSbagliate), massimo(verifiche.tutteGiuste)), massimo(verifiche.mega));
     return 0;
 }

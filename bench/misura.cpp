@@ -1,4 +1,4 @@
-#include "misura.h"
+#include "bench/misura.h"
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -107,4 +107,4 @@ ApplicazioneMisurata& applicazione()
     return *static_cast<ApplicazioneMisurata*>(QCoreApplication::instance());
 }
 
-} // namespace zefiranda::bench
+}  // namespace zefiranda::bench

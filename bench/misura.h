@@ -69,4 +69,4 @@ private:
 
 ApplicazioneMisurata& applicazione();
 
-} // namespace zefiranda::bench
+}  // namespace zefiranda::bench

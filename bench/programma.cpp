@@ -5,12 +5,12 @@
 //   rete_ns     from pressing the start button to the network window's first frame,
 //   picco_kib   its peak resident memory once one puzzle has been solved,
 // and ends.
-#include "finestre.h"
-#include "frminizio.h"
-#include "frmrete.h"
-#include "misura.h"
-#include "programma.h"
-#include "rete.h"
+#include "windows/programma.h"
+#include "bench/misura.h"
+#include "bench/rete.h"
+#include "windows/finestre.h"
+#include "windows/frminizio.h"
+#include "windows/frmrete.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -51,7 +51,7 @@ void premiPartenza()
     premi(*frminizioSeEsiste()->findChild<QPushButton*>(QStringLiteral("cmdparti")));
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

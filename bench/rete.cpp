@@ -1,6 +1,6 @@
-#include "rete.h"
+#include "bench/rete.h"
 
-#include "frmrete.h"
+#include "windows/frmrete.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,4 +24,4 @@ void scriviRisposteGiuste(Frmrete& rete)
     casella(rete, QStringLiteral("txtcomgialla"))->setText(casella(rete, QStringLiteral("txtcg"))->text());
 }
 
-} // namespace zefiranda::bench
+}  // namespace zefiranda::bench

@@ -18,5 +18,5 @@ QPushButton* pulsante(Frmrete& rete, const QString& nome);
 // Writes the right answer into txt2 ... txt9 and txtcomgialla.
 void scriviRisposteGiuste(Frmrete& rete);
 
-} // namespace bench
-} // namespace zefiranda
+}  // namespace bench
+}  // namespace zefiranda

@@ -9,7 +9,7 @@
 // memory ("picco_kib"); a moment later it opens a second such window in place
 // of the first, writes how long that took up to the new window's first frame
 // ("seconda_ns"), and ends.
-#include "misura.h"
+#include "bench/misura.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -32,7 +32,7 @@ std::unique_ptr<QWidget> finestraVuota(bool pulsante)
     return finestra;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

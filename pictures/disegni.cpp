@@ -1,4 +1,4 @@
-#include "disegni.h"
+#include "pictures/disegni.h"
 
 #include <QFile>
 #include <QPainter>
@@ -49,7 +49,7 @@ double inPixel(QStringView lunghezza)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 QSizeF dimensioneSvg(const QByteArray& svg)
 {
@@ -84,7 +84,7 @@ Caricato carica(const QString& nome)
     return caricato;
 }
 
-} // namespace
+}  // namespace
 
 QString risorsaDisegno(const QString& nome)
 {
@@ -121,4 +121,4 @@ Disegno disegnoNaturale(const QString& nome)
     };
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

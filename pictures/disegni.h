@@ -1,6 +1,6 @@
 #pragma once
 
-#include "areaimmagine.h"
+#include "pictures/disegno.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -36,4 +36,4 @@ Disegno disegnoSvg(const QString& nome);
 // Natural size, unscaled, from the box's top-left corner.
 Disegno disegnoNaturale(const QString& nome);
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -1,4 +1,4 @@
-#include "frecce.h"
+#include "pictures/frecce.h"
 
 #include <QPainter>
 
@@ -22,19 +22,23 @@ struct Tracciato {
 // Corner points in drawing units, y downwards.
 const Tracciato& tracciato(Freccia freccia)
 {
-    static const Tracciato blu{16000, 2345,
+    static const Tracciato blu{16000,
+                               2345,
                                {{{0, 948}, {14053, 948}, {14053, 1397}, {0, 1397}}},
                                {{{13868, 0}, {16000, 1173}, {13868, 2345}}},
                                QColor(0, 147, 221)};
-    static const Tracciato rossa{2345, 16000,
+    static const Tracciato rossa{2345,
+                                 16000,
                                  {{{948, 0}, {1397, 0}, {1397, 14053}, {948, 14053}}},
                                  {{{2345, 13868}, {1173, 16000}, {0, 13868}}},
                                  QColor(218, 37, 29)};
-    static const Tracciato giallaRete{15956, 16000,
+    static const Tracciato giallaRete{15956,
+                                      16000,
                                       {{{379, 0}, {14507, 14168}, {14128, 14545}, {0, 377}}},
                                       {{{15152, 13214}, {15956, 16000}, {13172, 15188}}},
                                       QColor(255, 245, 0)};
-    static const Tracciato giallaLegenda{16000, 16000,
+    static const Tracciato giallaLegenda{16000,
+                                         16000,
                                          {{{611, 0}, {13654, 13043}, {13043, 13654}, {0, 611}}},
                                          {{{14694, 11499}, {16000, 16000}, {11499, 14694}}},
                                          QColor(255, 245, 0)};
@@ -61,7 +65,7 @@ QPolygonF nellaScatola(const std::array<Punto, N>& punti, const Tracciato& t, co
     return poligono;
 }
 
-} // namespace
+}  // namespace
 
 QColor coloreFreccia(Freccia freccia)
 {
@@ -94,4 +98,4 @@ Disegno disegnoFreccia(Freccia freccia)
     };
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

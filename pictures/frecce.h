@@ -1,6 +1,6 @@
 #pragma once
 
-#include "areaimmagine.h"
+#include "pictures/disegno.h"
 
 #include <QColor>
 #include <QPolygonF>
@@ -30,4 +30,4 @@ FormaFreccia formaFreccia(Freccia freccia, const QSizeF& scatola);
 // Paints the glyph in its colour, antialiased, and nothing else.
 Disegno disegnoFreccia(Freccia freccia);
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -1,4 +1,4 @@
-#include "icona.h"
+#include "pictures/icona.h"
 
 #include <QImageReader>
 #include <QPixmap>
@@ -15,4 +15,4 @@ QIcon iconaFinestra()
     return QIcon(QPixmap::fromImage(lettore.read()));
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

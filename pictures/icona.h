@@ -8,4 +8,4 @@ namespace zefiranda {
 // sixteen colours of the standard Windows palette, on a transparent ground.
 QIcon iconaFinestra();
 
-} // namespace zefiranda
+}  // namespace zefiranda

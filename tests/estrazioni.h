@@ -1,6 +1,6 @@
 #pragma once
 
-#include "esercizio.h"
+#include "logic/esercizio.h"
 
 #include <memory>
 #include <vector>
@@ -8,8 +8,8 @@
 // Draws that a generator would need to produce the given puzzle values.
 inline std::vector<double> estrazioniPer(int segnoblu, int segnorosso, int partenza, int comblu, int comrossa)
 {
-    return {(segnoblu - 1 + 0.5) / 2, (segnorosso - 1 + 0.5) / 2, (partenza + 0.5) / 10,
-            (comblu - 1 + 0.5) / 10, (comrossa - 1 + 0.5) / 10};
+    return {(segnoblu - 1 + 0.5) / 2, (segnorosso - 1 + 0.5) / 2, (partenza + 0.5) / 10, (comblu - 1 + 0.5) / 10,
+            (comrossa - 1 + 0.5) / 10};
 }
 
 // A source that hands out the given draws in order, over and over.

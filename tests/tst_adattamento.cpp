@@ -1,5 +1,5 @@
 // The ways a drawing is fitted to its control, shown with a test drawing.
-#include "disegni.h"
+#include "pictures/disegni.h"
 
 #include <QImage>
 #include <QPainter>
@@ -33,13 +33,14 @@ QRect estensione(const QImage& immagine, QColor colore)
         for (int x = 0; x < immagine.width(); ++x) {
             const QColor c = immagine.pixelColor(x, y);
             if (std::abs(c.red() - colore.red()) + std::abs(c.green() - colore.green())
-                    + std::abs(c.blue() - colore.blue()) < 128)
+                    + std::abs(c.blue() - colore.blue())
+                < 128)
                 r |= QRect(x, y, 1, 1);
         }
     return r;
 }
 
-} // namespace
+}  // namespace
 
 class TstAdattamento : public QObject {
     Q_OBJECT

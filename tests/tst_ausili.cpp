@@ -1,9 +1,9 @@
 // What assistive technologies are told about the two windows: the same
 // interfaces Qt hands to a screen reader (AT-SPI, UI Automation).
-#include "areaimmagine.h"
-#include "estrazioni.h"
-#include "frminizio.h"
-#include "frmrete.h"
+#include "tests/estrazioni.h"
+#include "widgets/areaimmagine.h"
+#include "windows/frminizio.h"
+#include "windows/frmrete.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -48,7 +48,7 @@ QStringList nomiDegliOggetti(const QList<QAccessibleInterface*>& presentazioni)
     return nomi;
 }
 
-} // namespace
+}  // namespace
 
 class TstAusili : public QObject {
     Q_OBJECT
@@ -139,14 +139,12 @@ void TstAusili::soloControlliVisibili()
     QCOMPARE(finestra->text(QAccessible::Description), QStringLiteral("Rete dei numeri"));
 
     // The picture areas are decoration; the hidden answer box is not there at all.
-    const QStringList attesi{QStringLiteral("Label1"),      QStringLiteral("cmdconferma"),
-                             QStringLiteral("cmdfine"),     QStringLiteral("lblcomblu"),
-                             QStringLiteral("lblcomrossa"), QStringLiteral("lblmess"),
-                             QStringLiteral("txt1"),        QStringLiteral("txt2"),
-                             QStringLiteral("txt3"),        QStringLiteral("txt4"),
-                             QStringLiteral("txt5"),        QStringLiteral("txt6"),
-                             QStringLiteral("txt7"),        QStringLiteral("txt8"),
-                             QStringLiteral("txt9"),        QStringLiteral("txtcomgialla")};
+    const QStringList attesi{QStringLiteral("Label1"),      QStringLiteral("cmdconferma"), QStringLiteral("cmdfine"),
+                             QStringLiteral("lblcomblu"),   QStringLiteral("lblcomrossa"), QStringLiteral("lblmess"),
+                             QStringLiteral("txt1"),        QStringLiteral("txt2"),        QStringLiteral("txt3"),
+                             QStringLiteral("txt4"),        QStringLiteral("txt5"),        QStringLiteral("txt6"),
+                             QStringLiteral("txt7"),        QStringLiteral("txt8"),        QStringLiteral("txt9"),
+                             QStringLiteral("txtcomgialla")};
     const QList<QAccessibleInterface*> tutti = raggiungibili(*rete);
     QCOMPARE(nomiDegliOggetti(tutti), attesi);
     for (QAccessibleInterface* p : tutti) {
@@ -196,7 +194,8 @@ void TstAusili::didascalieSeguonoIlGioco()
     QAccessibleInterface* blu = presentazione(controllo("lblcomblu"));
     QAccessibleInterface* rossa = presentazione(controllo("lblcomrossa"));
     rete->nuovoesercizio();
-    QCOMPARE(blu->text(QAccessible::Name), QStringLiteral("Freccia blu ") + static_cast<QLabel*>(blu->object())->text());
+    QCOMPARE(blu->text(QAccessible::Name),
+             QStringLiteral("Freccia blu ") + static_cast<QLabel*>(blu->object())->text());
     QCOMPARE(rossa->text(QAccessible::Name),
              QStringLiteral("Freccia rossa ") + static_cast<QLabel*>(rossa->object())->text());
 }

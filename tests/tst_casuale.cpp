@@ -4,10 +4,10 @@
 // ZEFIRANDA_SEME=<seed> replays a run event for event, ZEFIRANDA_EVENTI=<n>
 // sets its length.
 
-#include "finestre.h"
-#include "frminizio.h"
-#include "frmrete.h"
-#include "programma.h"
+#include "windows/finestre.h"
+#include "windows/frminizio.h"
+#include "windows/frmrete.h"
+#include "windows/programma.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -92,8 +92,7 @@ public:
         return indice - 1;
     }
 
-    template <typename T>
-    const T& uno(const std::vector<T>& elementi)
+    template <typename T> const T& uno(const std::vector<T>& elementi)
     {
         return elementi[static_cast<std::size_t>(intero(0, int(elementi.size()) - 1))];
     }
@@ -255,8 +254,8 @@ struct Rete {
     Schema schema() const
     {
         const Esercizio& e = finestra->esercizio();
-        Schema s{e.comblu, e.comrossa, e.comgialla, e.segnoblu, e.segnorosso, e.partenza, {}, lblcomblu->text(),
-            lblcomrossa->text(), txtcg->text()};
+        Schema s{e.comblu,   e.comrossa, e.comgialla,       e.segnoblu,          e.segnorosso,
+                 e.partenza, {},         lblcomblu->text(), lblcomrossa->text(), txtcg->text()};
         for (int i = 1; i <= 9; ++i)
             s.nodi[std::size_t(i - 1)] = e.nodo(i);
         return s;
@@ -332,8 +331,7 @@ private:
     void verificaDisegno(QWidget& finestra, const QColor& sfondo);
     // Records the first failed condition with what it means, the seed and the
     // latest events; the message is either a text or what makes it.
-    template <typename Messaggio>
-    bool richiedi(bool condizione, const Messaggio& cosa)
+    template <typename Messaggio> bool richiedi(bool condizione, const Messaggio& cosa)
     {
         if (condizione || !guasto_.isEmpty())
             return condizione;
@@ -747,8 +745,8 @@ Bambino::Effetto Bambino::clic(QWidget& finestra)
         QTest::mouseDClick(bersaglio, Qt::LeftButton, Qt::NoModifier, locale);
         return Effetto::Nessuno;
     }
-    descrivi(u"click at (%1, %2) on %3"_qs.arg(punto.x()).arg(punto.y()).arg(
-        controllo ? controllo->objectName() : u"the window"_qs));
+    descrivi(u"click at (%1, %2) on %3"_qs.arg(punto.x()).arg(punto.y()).arg(controllo ? controllo->objectName()
+                                                                                       : u"the window"_qs));
     QTest::mouseClick(bersaglio, Qt::LeftButton, Qt::NoModifier, locale);
     return effettoDi(controllo);
 }
@@ -767,10 +765,11 @@ Bambino::Effetto Bambino::tenuto(QWidget& finestra)
         bool preme;
     };
     static const std::array<Tenibile, 6> tasti{{{Qt::Key_Return, "\r", Qt::NoModifier, "Enter", true},
-        {Qt::Key_Enter, "\r", Qt::KeypadModifier, "keypad Enter", true},
-        {Qt::Key_Space, " ", Qt::NoModifier, "Space", true}, {Qt::Key_7, "7", Qt::NoModifier, "7", false},
-        {Qt::Key_Backspace, "\b", Qt::NoModifier, "Backspace", false},
-        {Qt::Key_Tab, "\t", Qt::NoModifier, "Tab", false}}};
+                                                {Qt::Key_Enter, "\r", Qt::KeypadModifier, "keypad Enter", true},
+                                                {Qt::Key_Space, " ", Qt::NoModifier, "Space", true},
+                                                {Qt::Key_7, "7", Qt::NoModifier, "7", false},
+                                                {Qt::Key_Backspace, "\b", Qt::NoModifier, "Backspace", false},
+                                                {Qt::Key_Tab, "\t", Qt::NoModifier, "Tab", false}}};
     const Tenibile& t = tasti[std::size_t(caso_.intero(0, int(tasti.size()) - 1))];
     const int ripetizioni = caso_.intero(1, 40);
     descrivi(
@@ -828,8 +827,8 @@ bool Bambino::raggiungi(QLineEdit* casella)
             QTest::keyClick(fuoco ? fuoco : &finestra, Qt::Key_Tab);
         }
     }
-    return richiedi(
-        QApplication::focusWidget() == casella, [&] { return u"%1 takes the focus"_qs.arg(casella->objectName()); });
+    return richiedi(QApplication::focusWidget() == casella,
+                    [&] { return u"%1 takes the focus"_qs.arg(casella->objectName()); });
 }
 
 // Replaces what the box holds by the text, typed key by key.
@@ -894,19 +893,19 @@ Bambino::Effetto Bambino::tutteGiuste()
             return Effetto::Nessuno;
     }
     const int modo = caso_.pesato({3, 3, 2, 1, 1});
-    static const std::array<const char*, 5> nomi{
-        "Alt+C", "a click on cmdconferma", "Tab, Enter", "Tab, Space", "Tab, keypad Enter"};
+    static const std::array<const char*, 5> nomi{"Alt+C", "a click on cmdconferma", "Tab, Enter", "Tab, Space",
+                                                 "Tab, keypad Enter"};
     descrivi(u"fill in %1, then %2"_qs.arg(scritte.join(u' '), QLatin1String(nomi[std::size_t(modo)])));
     if (modo == 0 || (modo == 1 && !rete_.cmdconferma->geometry().intersects(rete_.finestra->rect()))) {
         QTest::keyClick(QApplication::focusWidget(), 'c', Qt::AltModifier);
     } else if (modo == 1) {
         const QRect visibile = rete_.cmdconferma->geometry() & rete_.finestra->rect();
         QTest::mouseClick(rete_.cmdconferma, Qt::LeftButton, Qt::NoModifier,
-            rete_.cmdconferma->mapFrom(rete_.finestra, visibile.center()));
+                          rete_.cmdconferma->mapFrom(rete_.finestra, visibile.center()));
     } else {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (!richiedi(
-                QApplication::focusWidget() == rete_.cmdconferma, u"Tab goes from txtcomgialla to cmdconferma"_qs))
+        if (!richiedi(QApplication::focusWidget() == rete_.cmdconferma,
+                      u"Tab goes from txtcomgialla to cmdconferma"_qs))
             return Effetto::Nessuno;
         if (modo == 2)
             QTest::keyClick(rete_.cmdconferma, Qt::Key_Return);
@@ -923,8 +922,9 @@ Bambino::Effetto Bambino::tutteGiuste()
 // line breaks, the null character and halves of surrogate pairs.
 QString Bambino::testoCasuale(int lunghezza)
 {
-    static const std::array<char16_t, 22> rari{0x00A0, 0x2007, 0x3000, 0x200B, 0x200D, 0x202E, 0x202D, 0x2066, 0xFEFF,
-        0x0301, 0xFF11, 0x0663, 0x0000, 0xD800, 0xDC00, 0xFFFD, 0x00E8, 0x4E2D, 0x0E01, 0x05D0, 0x0627, 0x2028};
+    static const std::array<char16_t, 22> rari{0x00A0, 0x2007, 0x3000, 0x200B, 0x200D, 0x202E, 0x202D, 0x2066,
+                                               0xFEFF, 0x0301, 0xFF11, 0x0663, 0x0000, 0xD800, 0xDC00, 0xFFFD,
+                                               0x00E8, 0x4E2D, 0x0E01, 0x05D0, 0x0627, 0x2028};
     static const QString comuni = u"0123456789+-.,  abcxyzEF\t\n\r"_qs;
     QString testo;
     testo.reserve(lunghezza);
@@ -974,8 +974,8 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
     QWidget* fuoco = QApplication::focusWidget();
     QWidget* bersaglio = fuoco && fuoco->window() == &finestra ? fuoco : &finestra;
     const bool maiuscole = caso_.volte(0.2);
-    descrivi(u"paste %1 with %2 into %3"_qs.arg(
-        breve(testo), maiuscole ? u"Shift+Insert"_qs : u"Ctrl+V"_qs, bersaglio->objectName()));
+    descrivi(u"paste %1 with %2 into %3"_qs.arg(breve(testo), maiuscole ? u"Shift+Insert"_qs : u"Ctrl+V"_qs,
+                                                bersaglio->objectName()));
     QGuiApplication::clipboard()->setText(testo);
     if (maiuscole)
         QTest::keyClick(bersaglio, Qt::Key_Insert, Qt::ShiftModifier);
@@ -984,7 +984,7 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
     // Every box takes any text whole, however long.
     if (casella)
         richiedi(casella->text().size() >= testo.size(),
-            [&] { return u"%1 takes the whole of a pasted text"_qs.arg(casella->objectName()); });
+                 [&] { return u"%1 takes the whole of a pasted text"_qs.arg(casella->objectName()); });
     return Effetto::Nessuno;
 }
 
@@ -1046,8 +1046,8 @@ void Bambino::controllato()
         richiedi(QApplication::focusWidget() == fuocoPremuto_, u"a failed check leaves the focus where it was"_qs);
         for (std::size_t i = 0; i < 9; ++i)
             richiedi(dopo[i] == (sbagliata[i] ? QString() : casellePremute_[i]), [&] {
-                return u"%1 after a check that found it %2"_qs.arg(
-                    rete_.esaminata(i)->objectName(), sbagliata[i] ? u"wrong"_qs : u"right"_qs);
+                return u"%1 after a check that found it %2"_qs.arg(rete_.esaminata(i)->objectName(),
+                                                                   sbagliata[i] ? u"wrong"_qs : u"right"_qs);
             });
         return;
     }
@@ -1064,14 +1064,15 @@ void Bambino::verifica(Effetto atteso)
     if (!guasto_.isEmpty())
         return;
     if (!richiedi(fineRichiesta_ == (atteso == Effetto::Fine),
-            fineRichiesta_ ? u"the program ended"_qs : u"the program did not end"_qs))
+                  fineRichiesta_ ? u"the program ended"_qs : u"the program did not end"_qs))
         return;
     if (fineRichiesta_)
         return;
-    richiedi(controlliEvento_ == (atteso == Effetto::Controllo ? 1 : 0),
-        [&] { return u"%1 checks instead of %2"_qs.arg(controlliEvento_).arg(atteso == Effetto::Controllo ? 1 : 0); });
+    richiedi(controlliEvento_ == (atteso == Effetto::Controllo ? 1 : 0), [&] {
+        return u"%1 checks instead of %2"_qs.arg(controlliEvento_).arg(atteso == Effetto::Controllo ? 1 : 0);
+    });
     richiedi(partenzeEvento_ == (atteso == Effetto::Partenza ? 1 : 0),
-        [&] { return u"the start button went off %1 times"_qs.arg(partenzeEvento_); });
+             [&] { return u"the start button went off %1 times"_qs.arg(partenzeEvento_); });
 
     // Exactly one of the two windows is open, and nothing else is.
     Frminizio* inizio = frminizioSeEsiste();
@@ -1079,17 +1080,17 @@ void Bambino::verifica(Effetto atteso)
     const bool inizioAperta = inizio && inizio->isVisible();
     const bool reteAperta = rete && rete->isVisible();
     if (!richiedi(inizioAperta != reteAperta,
-            [&] { return u"open windows: start %1, network %2"_qs.arg(inizioAperta).arg(reteAperta); }))
+                  [&] { return u"open windows: start %1, network %2"_qs.arg(inizioAperta).arg(reteAperta); }))
         return;
     const auto finestre = QApplication::topLevelWidgets();
     for (QWidget* finestra : finestre)
         richiedi(!finestra->isVisible() || finestra == inizio || finestra == rete, [&] {
-            return u"a window of its own: %1 %2"_qs.arg(
-                QLatin1String(finestra->metaObject()->className()), finestra->objectName());
+            return u"a window of its own: %1 %2"_qs.arg(QLatin1String(finestra->metaObject()->className()),
+                                                        finestra->objectName());
         });
     if (atteso == Effetto::Partenza) {
         if (!richiedi(!inizioAperta && reteAperta && !rete_.finestra,
-                u"the start button opens the network window and closes the start window"_qs))
+                      u"the start button opens the network window and closes the start window"_qs))
             return;
         collegaRete(*rete);
         ridisegna_ = true;
@@ -1122,11 +1123,11 @@ void Bambino::verificaRete()
 
     richiedi(rete_.txtcg->isHidden() && !rete_.txtcg->isVisible(), u"txtcg is hidden"_qs);
     richiedi(!rete_.txtcg->hasFocus() && rete_.finestra->focusWidget() != rete_.txtcg
-            && QApplication::focusWidget() != rete_.txtcg,
-        u"txtcg never has the focus"_qs);
+                 && QApplication::focusWidget() != rete_.txtcg,
+             u"txtcg never has the focus"_qs);
     const QString messaggio = rete_.lblmess->text();
     richiedi(messaggio.isEmpty() || messaggio == attento || messaggio == bravo,
-        [&] { return u"lblmess «%1»"_qs.arg(messaggio); });
+             [&] { return u"lblmess «%1»"_qs.arg(messaggio); });
     richiedi(rete_.timer->isActive() == (controlliVita_ > 0), u"the timer runs from the first check on"_qs);
     verificaGeometrie(*rete_.finestra, geometrieRete_);
 }
@@ -1135,8 +1136,8 @@ void Bambino::verificaGeometrie(QWidget& finestra, const std::vector<std::pair<Q
 {
     for (const auto& [controllo, rettangolo] : geometrie)
         if (!richiedi(controllo && controllo->geometry() == rettangolo, [&] {
-                return u"%1 keeps its place in %2"_qs.arg(
-                    controllo ? controllo->objectName() : u"a control"_qs, finestra.objectName());
+                return u"%1 keeps its place in %2"_qs.arg(controllo ? controllo->objectName() : u"a control"_qs,
+                                                          finestra.objectName());
             }))
             return;
 }

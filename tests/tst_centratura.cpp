@@ -1,4 +1,4 @@
-#include "centratura.h"
+#include "logic/centratura.h"
 
 #include <QtTest>
 

@@ -1,5 +1,6 @@
-#include "estrazioni.h"
-#include "frmrete.h"
+#include "tests/estrazioni.h"
+#include "windows/finestre.h"
+#include "windows/frmrete.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,11 +22,16 @@ enum class Modo { Mouse, Spazio, Invio, InvioTastierino, Alt };
 const char* nomeModo(Modo modo)
 {
     switch (modo) {
-    case Modo::Mouse: return "mouse";
-    case Modo::Spazio: return "Space";
-    case Modo::Invio: return "Return";
-    case Modo::InvioTastierino: return "keypad Enter";
-    case Modo::Alt: return "Alt+letter";
+    case Modo::Mouse:
+        return "mouse";
+    case Modo::Spazio:
+        return "Space";
+    case Modo::Invio:
+        return "Return";
+    case Modo::InvioTastierino:
+        return "keypad Enter";
+    case Modo::Alt:
+        return "Alt+letter";
     }
     return "";
 }
@@ -33,7 +39,7 @@ const char* nomeModo(Modo modo)
 constexpr std::array<Modo, 5> modi{Modo::Mouse, Modo::Spazio, Modo::Invio, Modo::InvioTastierino, Modo::Alt};
 
 // The boxes the check examines, in its order.
-const QStringList esaminate{u"txt2"_qs, u"txt3"_qs, u"txt4"_qs, u"txt5"_qs, u"txt6"_qs,
+const QStringList esaminate{u"txt2"_qs, u"txt3"_qs, u"txt4"_qs, u"txt5"_qs,        u"txt6"_qs,
                             u"txt7"_qs, u"txt8"_qs, u"txt9"_qs, u"txtcomgialla"_qs};
 const QString attento = u"Attento... correggiti!"_qs;
 const QString bravo = u"Bravo!"_qs;
@@ -74,12 +80,11 @@ public:
 
     explicit Banco(Estrazione sorgente)
     {
-        rete = std::make_unique<Frmrete>(
-            [sorgente = std::move(sorgente), conta = estrazioni] {
-                ++*conta;
-                return sorgente();
-            },
-            [conta = fini] { ++*conta; });
+        rete = std::make_unique<Frmrete>([sorgente = std::move(sorgente), conta = estrazioni] {
+            ++*conta;
+            return sorgente();
+        });
+        QObject::connect(rete.get(), &Frmrete::fineRichiesta, [conta = fini] { ++*conta; });
         rete->show();
         pronto = QTest::qWaitForWindowActive(rete.get());
     }
@@ -95,7 +100,10 @@ public:
     QString messaggio() const { return testo(u"lblmess"_qs); }
     QPushButton* pulsante(const char* nome) const { return rete->findChild<QPushButton*>(QString::fromLatin1(nome)); }
     QTimer* timer() const { return rete->findChild<QTimer*>(u"timer"_qs); }
-    QString fuoco() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QString fuoco() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
 
     void scrivi(const QString& nome, const QString& testo) const
     {
@@ -172,7 +180,7 @@ bool leggiOperatore(const QString& didascalia, int& passo)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Modo)
 
@@ -287,8 +295,8 @@ void TstConferma::esempi()
         QCOMPARE(*banco.estrazioni, 5);
         QCOMPARE(banco.rete->esercizio().nodi, primo.nodi);
         QCOMPARE(banco.rete->esercizio().nodo9, primo.nodo9);
-        QCOMPARE((QStringList{banco.testo(u"txt1"_qs), banco.testo(u"lblcomblu"_qs),
-                              banco.testo(u"lblcomrossa"_qs), banco.testo(u"txtcg"_qs)}),
+        QCOMPARE((QStringList{banco.testo(u"txt1"_qs), banco.testo(u"lblcomblu"_qs), banco.testo(u"lblcomrossa"_qs),
+                              banco.testo(u"txtcg"_qs)}),
                  legenda);
         // The check leaves the focus where pressing the button put it.
         QCOMPARE(banco.fuoco(), modo == Modo::Alt ? u"txtcomgialla"_qs : u"cmdconferma"_qs);
@@ -367,9 +375,7 @@ void TstConferma::pulsanti_data()
     QTest::addColumn<int>("fini");       // times the program was ended
 
     auto riga = [](const QString& nome, const QString& fuoco, int tasto, Qt::KeyboardModifiers mod, int controlli,
-                   int fini) {
-        QTest::newRow(qPrintable(nome)) << fuoco << tasto << int(mod) << controlli << fini;
-    };
+                   int fini) { QTest::newRow(qPrintable(nome)) << fuoco << tasto << int(mod) << controlli << fini; };
     for (const char* pulsante : {"cmdconferma", "cmdfine"}) {
         const QString p = QString::fromLatin1(pulsante);
         const int c = p == u"cmdconferma" ? 1 : 0;
@@ -423,11 +429,14 @@ void TstConferma::fineTerminaIlProgramma_data()
         QTest::newRow(nomeModo(modo)) << modo;
 }
 
-// Fine with the window's own ending: the application's event loop returns.
+// Fine asks for the end of the program, which the program's lifecycle grants
+// by ending the application's event loop.
 void TstConferma::fineTerminaIlProgramma()
 {
     QFETCH(Modo, modo);
-    Frmrete rete(sorgenteScriptata(estrazioniPer(1, 1, 3, 4, 2)));
+    impostaSorgenteFrmrete(sorgenteScriptata(estrazioniPer(1, 1, 3, 4, 2)));
+    const auto distruggi = qScopeGuard([] { distruggiFinestre(); });
+    Frmrete& rete = frmrete();
     rete.show();
     QVERIFY(QTest::qWaitForWindowActive(&rete));
     rete.findChild<QLineEdit*>(u"txt5"_qs)->setFocus();
@@ -435,13 +444,18 @@ void TstConferma::fineTerminaIlProgramma()
     QTimer::singleShot(0, &rete, [&rete, modo] {
         auto* fine = rete.findChild<QPushButton*>(u"cmdfine"_qs);
         switch (modo) {
-        case Modo::Mouse: QTest::mouseClick(fine, Qt::LeftButton); break;
-        case Modo::Alt: QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier); break;
+        case Modo::Mouse:
+            QTest::mouseClick(fine, Qt::LeftButton);
+            break;
+        case Modo::Alt:
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+            break;
         default:
             fine->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(fine, modo == Modo::Spazio ? Qt::Key_Space
-                                  : modo == Modo::Invio ? Qt::Key_Return
-                                                        : Qt::Key_Enter);
+            QTest::keyClick(fine,
+                            modo == Modo::Spazio      ? Qt::Key_Space
+                                : modo == Modo::Invio ? Qt::Key_Return
+                                                      : Qt::Key_Enter);
         }
     });
     // Should Fine fail to end the loop, this ends it with another code instead of hanging.
@@ -524,7 +538,8 @@ void TstConferma::giocatore()
                 sbagliate << esaminate[i];
             } else if (i == 7 && uniforme() < 0.3) {
                 // Right for the number rule, or left empty and skipped.
-                voce = scegli({u"0"_qs + g, u" "_qs + g + u" "_qs, u"+"_qs + g, g + u",0"_qs, g + u".00"_qs, QString()});
+                voce =
+                    scegli({u"0"_qs + g, u" "_qs + g + u" "_qs, u"+"_qs + g, g + u",0"_qs, g + u".00"_qs, QString()});
             }
             voci << voce;
         }

@@ -1,6 +1,6 @@
 // The five drawings the program shows, each against what it must be: its natural size and drawing space,
 // filled shapes only, its colours, which sides of its box it reaches, and whatever else it alone must show.
-#include "disegni.h"
+#include "pictures/disegni.h"
 
 #include <QFile>
 #include <QImage>
@@ -154,7 +154,7 @@ void righeDelTitolo(const QImage& immagine)
     QVERIFY(larghezze[2] > larghezze[1]);
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(QList<Lato>)
 Q_DECLARE_METATYPE(Controllo)
@@ -186,32 +186,37 @@ void TstDisegni::tabella()
     // The bottom line is the widest and spans the whole width, so the sides are met low down.
     QTest::newRow("title") << QStringLiteral("titolo") << QSizeF(3.657, 2.357)
                            << QList<quint32>{rosso, verde, blu, inchiostroLettere} << inchiostroLettere << 1
-                           << QList<Lato>{{Qt::LeftEdge, 0.6, 1}, {Qt::RightEdge, 0.6, 1}, {Qt::TopEdge, 0.2, 0.8},
+                           << QList<Lato>{{Qt::LeftEdge, 0.6, 1},
+                                          {Qt::RightEdge, 0.6, 1},
+                                          {Qt::TopEdge, 0.2, 0.8},
                                           {Qt::BottomEdge}}
                            << &righeDelTitolo;
     QTest::newRow("start button") << QStringLiteral("vai") << QSizeF(1.162, 0.378) << QList<quint32>{rosso}
                                   << inchiostroLettere << 1 << tutti << Controllo{};
-    QTest::newRow("credit line") << QStringLiteral("firma") << QSizeF(0.857, 0.112)
-                                 << QList<quint32>{inchiostroLettere} << inchiostroLettere << 1 << tutti
-                                 << Controllo{};
+    QTest::newRow("credit line") << QStringLiteral("firma") << QSizeF(0.857, 0.112) << QList<quint32>{inchiostroLettere}
+                                 << inchiostroLettere << 1 << tutti << Controllo{};
     // Flag tip at the top, the back foot at the left in the lower half, the front shoe at the bottom on the
     // right, the stick's lower end at the right edge.
     QTest::newRow("running boy") << QStringLiteral("ragazzo") << QSizeF(4.598, 5.538)
                                  << QList<quint32>{inchiostroFigure, 0x00FFFFFF, 0x007190A4, 0x00C2C2F2,
-                                                   0x003999D1, 0x008EC3F2, 0x00DCAD0C, 0x00CAA300, 0x00687397,
-                                                   0x009E9A97, 0x00D2CFCC}
+                                                   0x003999D1,       0x008EC3F2, 0x00DCAD0C, 0x00CAA300,
+                                                   0x00687397,       0x009E9A97, 0x00D2CFCC}
                                  << inchiostroFigure << 20
-                                 << QList<Lato>{{Qt::TopEdge, 0.5, 1}, {Qt::LeftEdge, 0.5, 1},
-                                                {Qt::BottomEdge, 0.5, 1}, {Qt::RightEdge, 0.2, 0.8}}
+                                 << QList<Lato>{{Qt::TopEdge, 0.5, 1},
+                                                {Qt::LeftEdge, 0.5, 1},
+                                                {Qt::BottomEdge, 0.5, 1},
+                                                {Qt::RightEdge, 0.2, 0.8}}
                                  << Controllo{};
     // The balloons reach the top and both sides in the upper third; the shoes reach the bottom on the left.
     QTest::newRow("balloon boy") << QStringLiteral("palloncini") << QSizeF(2.733, 5.421)
                                  << QList<quint32>{inchiostroFigure, 0x0032EBF2, 0x00242ADA, 0x007D2E39,
-                                                   0x003C9C00, 0x0000DBF4, 0x009EC6F2, 0x00233BDB, 0x00741F29,
-                                                   0x008C8BA9, 0x005B658B, 0x009FB6C4}
+                                                   0x003C9C00,       0x0000DBF4, 0x009EC6F2, 0x00233BDB,
+                                                   0x00741F29,       0x008C8BA9, 0x005B658B, 0x009FB6C4}
                                  << inchiostroFigure << 20
-                                 << QList<Lato>{{Qt::TopEdge, 0.25, 0.75}, {Qt::LeftEdge, 0, 0.34},
-                                                {Qt::RightEdge, 0, 0.34}, {Qt::BottomEdge, 0, 0.5}}
+                                 << QList<Lato>{{Qt::TopEdge, 0.25, 0.75},
+                                                {Qt::LeftEdge, 0, 0.34},
+                                                {Qt::RightEdge, 0, 0.34},
+                                                {Qt::BottomEdge, 0, 0.5}}
                                  << Controllo{};
 }
 
@@ -281,13 +286,15 @@ void TstDisegni::dipinto()
     const int pieni = dipinti(immagine);
     QVERIFY2(dipinti(foglio) == pieni, "painted outside its box");
     QVERIFY(pieni > scatola.width() * scatola.height() / 200);
-    QVERIFY2(pieni < scatola.width() * scatola.height() * 4 / 5, "no background of its own: the window shows around it");
+    QVERIFY2(pieni < scatola.width() * scatola.height() * 4 / 5,
+             "no background of its own: the window shows around it");
 
     for (const Lato& lato : lati)
-        QVERIFY2(tocca(immagine, lato), qPrintable(QStringLiteral("%1 not reached between %2 and %3")
-                                                       .arg(QMetaEnum::fromType<Qt::Edge>().valueToKey(lato.lato))
-                                                       .arg(lato.da)
-                                                       .arg(lato.a)));
+        QVERIFY2(tocca(immagine, lato),
+                 qPrintable(QStringLiteral("%1 not reached between %2 and %3")
+                                .arg(QMetaEnum::fromType<Qt::Edge>().valueToKey(lato.lato))
+                                .arg(lato.da)
+                                .arg(lato.a)));
 
     // Its colours and nothing else: no see-through shape, no shading in between.
     QSet<QRgb> ammessi{daBgr(inchiostro)};

@@ -1,5 +1,5 @@
-#include "esercizio.h"
-#include "estrazioni.h"
+#include "logic/esercizio.h"
+#include "tests/estrazioni.h"
 
 #include <QtTest>
 
@@ -37,26 +37,26 @@ void TstEsercizio::generazione_data()
     QTest::addColumn<QString>("gialla");
     QTest::addColumn<int>("giallomeno");
 
-    QTest::newRow("plus plus") << estrazioniPer(1, 1, 3, 4, 2) << std::vector{3, 7, 11, 5, 9, 13, 7, 11, 15}
-                               << "= + 4" << "= + 2" << 6 << "+6" << 0;
-    QTest::newRow("plus minus") << estrazioniPer(1, 2, 5, 3, 7)
-                                << std::vector{19, 22, 25, 12, 15, 18, 5, 8, 11} << "= + 3" << "= - 7" << -4
-                                << "-4" << 0;
-    QTest::newRow("minus plus, equal steps") << estrazioniPer(2, 1, 0, 6, 6)
-                                             << std::vector{12, 6, 0, 18, 12, 6, 24, 18, 12} << "= - 6"
-                                             << "= + 6" << 0 << "0" << 0;
-    QTest::newRow("minus minus, largest") << estrazioniPer(2, 2, 9, 10, 10)
-                                          << std::vector{49, 39, 29, 39, 29, 19, 29, 19, 9} << "= - 10"
-                                          << "= - 10" << 20 << "-20" << 1;
-    QTest::newRow("most negative yellow") << estrazioniPer(1, 2, 0, 1, 10)
-                                          << std::vector{20, 21, 22, 10, 11, 12, 0, 1, 2} << "= + 1"
-                                          << "= - 10" << -9 << "-9" << 0;
-    QTest::newRow("minus minus, smallest") << estrazioniPer(2, 2, 0, 1, 1)
-                                           << std::vector{4, 3, 2, 3, 2, 1, 2, 1, 0} << "= - 1" << "= - 1" << 2
-                                           << "-2" << 1;
-    QTest::newRow("minus plus, negative yellow") << estrazioniPer(2, 1, 4, 9, 2)
-                                                 << std::vector{22, 13, 4, 24, 15, 6, 26, 17, 8} << "= - 9"
-                                                 << "= + 2" << -7 << "-7" << 0;
+    QTest::newRow("plus plus") << estrazioniPer(1, 1, 3, 4, 2) << std::vector{3, 7, 11, 5, 9, 13, 7, 11, 15} << "= + 4"
+                               << "= + 2" << 6 << "+6" << 0;
+    QTest::newRow("plus minus") << estrazioniPer(1, 2, 5, 3, 7) << std::vector{19, 22, 25, 12, 15, 18, 5, 8, 11}
+                                << "= + 3"
+                                << "= - 7" << -4 << "-4" << 0;
+    QTest::newRow("minus plus, equal steps")
+        << estrazioniPer(2, 1, 0, 6, 6) << std::vector{12, 6, 0, 18, 12, 6, 24, 18, 12} << "= - 6"
+        << "= + 6" << 0 << "0" << 0;
+    QTest::newRow("minus minus, largest")
+        << estrazioniPer(2, 2, 9, 10, 10) << std::vector{49, 39, 29, 39, 29, 19, 29, 19, 9} << "= - 10"
+        << "= - 10" << 20 << "-20" << 1;
+    QTest::newRow("most negative yellow")
+        << estrazioniPer(1, 2, 0, 1, 10) << std::vector{20, 21, 22, 10, 11, 12, 0, 1, 2} << "= + 1"
+        << "= - 10" << -9 << "-9" << 0;
+    QTest::newRow("minus minus, smallest")
+        << estrazioniPer(2, 2, 0, 1, 1) << std::vector{4, 3, 2, 3, 2, 1, 2, 1, 0} << "= - 1"
+        << "= - 1" << 2 << "-2" << 1;
+    QTest::newRow("minus plus, negative yellow")
+        << estrazioniPer(2, 1, 4, 9, 2) << std::vector{22, 13, 4, 24, 15, 6, 26, 17, 8} << "= - 9"
+        << "= + 2" << -7 << "-7" << 0;
 }
 
 void TstEsercizio::generazione()

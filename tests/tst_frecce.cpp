@@ -1,4 +1,4 @@
-#include "frecce.h"
+#include "pictures/frecce.h"
 
 #include <QImage>
 #include <QPainter>
@@ -26,7 +26,7 @@ double spessore(const QPolygonF& asta)
     return std::min(distanzaDallaRetta(asta[3], asta[0], asta[1]), distanzaDallaRetta(asta[0], asta[1], asta[2]));
 }
 
-} // namespace
+}  // namespace
 
 class TstFrecce : public QObject {
     Q_OBJECT
@@ -64,8 +64,8 @@ void TstFrecce::angoliNellaScatola_data()
     QTest::newRow("yellow, grid box") << Freccia::GiallaRete << QSizeF(89, 89) << astaRete << puntaRete;
     QTest::newRow("yellow, wide box") << Freccia::GiallaRete << QSizeF(400, 50) << astaRete << puntaRete;
     QTest::newRow("legend yellow") << Freccia::GiallaLegenda << QSizeF(65, 65) << astaLegenda << puntaLegenda;
-    QTest::newRow("legend yellow, flat box") << Freccia::GiallaLegenda << QSizeF(130, 20) << astaLegenda
-                                             << puntaLegenda;
+    QTest::newRow("legend yellow, flat box")
+        << Freccia::GiallaLegenda << QSizeF(130, 20) << astaLegenda << puntaLegenda;
 }
 
 void TstFrecce::angoliNellaScatola()
@@ -102,8 +102,8 @@ void TstFrecce::misureInTwips_data()
 {
     QTest::addColumn<Freccia>("freccia");
     QTest::addColumn<QSizeF>("scatola");
-    QTest::addColumn<double>("punta");    // length of the head, tip to base; 0: not checked
-    QTest::addColumn<double>("spessore"); // thickness of the shaft
+    QTest::addColumn<double>("punta");     // length of the head, tip to base; 0: not checked
+    QTest::addColumn<double>("spessore");  // thickness of the shaft
 
     QTest::newRow("grid blue") << Freccia::Blu << QSizeF(1335, 255) << 178.0 << 49.0;
     QTest::newRow("legend blue") << Freccia::Blu << QSizeF(855, 255) << 114.0 << 49.0;

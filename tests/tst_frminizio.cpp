@@ -1,6 +1,6 @@
-#include "areaimmagine.h"
-#include "frminizio.h"
-#include "pulsanteimmagine.h"
+#include "widgets/areaimmagine.h"
+#include "widgets/pulsanteimmagine.h"
+#include "windows/frminizio.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -25,7 +25,7 @@ QString tipo(const QWidget* controllo)
     return QStringLiteral("other");
 }
 
-} // namespace
+}  // namespace
 
 class TstFrminizio : public QObject {
     Q_OBJECT
@@ -43,10 +43,7 @@ private slots:
     void disegnoDelPulsante();
 
 private:
-    QWidget* controllo(const char* nome) const
-    {
-        return inizio->findChild<QWidget*>(QString::fromLatin1(nome));
-    }
+    QWidget* controllo(const char* nome) const { return inizio->findChild<QWidget*>(QString::fromLatin1(nome)); }
 
     std::unique_ptr<Frminizio> inizio;
 };
@@ -188,9 +185,9 @@ void TstFrminizio::disegnoDelPulsante()
     QVERIFY(cmdparti);
     const QColor rosso(218, 37, 29);
     const QSizeF naturale(1673 / 15.0, 544 / 15.0);
-    cmdparti->setDisegno([rosso](QPainter& pittore, const QSizeF& dimensione) {
-        pittore.fillRect(QRectF(QPointF(), dimensione), rosso);
-    }, naturale);
+    cmdparti->setDisegno([rosso](QPainter& pittore,
+                                 const QSizeF& dimensione) { pittore.fillRect(QRectF(QPointF(), dimensione), rosso); },
+                         naturale);
 
     const QImage faccia = cmdparti->grab().toImage();
     QRect dipinto;

@@ -1,6 +1,6 @@
-#include "areaimmagine.h"
-#include "estrazioni.h"
-#include "frmrete.h"
+#include "tests/estrazioni.h"
+#include "widgets/areaimmagine.h"
+#include "windows/frmrete.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +25,7 @@ QString tipo(const QWidget* controllo)
     return QStringLiteral("other");
 }
 
-} // namespace
+}  // namespace
 
 class TstFrmrete : public QObject {
     Q_OBJECT
@@ -69,8 +69,7 @@ void TstFrmrete::controlli_data()
     QTest::addColumn<int>("fontPixels");  // 0: the window's own font
     QTest::addColumn<bool>("italic");
 
-    auto riga = [](const char* nome, const char* kind, int l, int t, int w, int h, int font = 0,
-                   bool italic = false) {
+    auto riga = [](const char* nome, const char* kind, int l, int t, int w, int h, int font = 0, bool italic = false) {
         QTest::newRow(nome) << QString::fromLatin1(kind) << l << t << w << h << font << italic;
     };
     // Twips from the layout table; fonts at 96 dpi (13.5 pt = 18 px, 18 pt = 24 px, 14.25 pt = 19 px).
@@ -180,8 +179,8 @@ void TstFrmrete::primaApparizione()
     QCOMPARE(testo("lblcomblu"), QStringLiteral("= + 4"));
     QCOMPARE(testo("lblcomrossa"), QStringLiteral("= + 2"));
     QCOMPARE(testo("txtcg"), QStringLiteral("+6"));
-    for (const char* vuota : {"txt2", "txt3", "txt4", "txt5", "txt6", "txt7", "txt8", "txt9", "txtcomgialla",
-                              "lblmess"})
+    for (const char* vuota :
+         {"txt2", "txt3", "txt4", "txt5", "txt6", "txt7", "txt8", "txt9", "txtcomgialla", "lblmess"})
         QVERIFY2(testo(vuota).isEmpty(), vuota);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txt2"));
 }
@@ -189,11 +188,10 @@ void TstFrmrete::primaApparizione()
 void TstFrmrete::ordineDiTabulazione()
 {
     QVERIFY(QTest::qWaitForWindowActive(rete.get()));
-    const QStringList giro{QStringLiteral("txt3"),        QStringLiteral("txt4"),    QStringLiteral("txt5"),
-                           QStringLiteral("txt6"),        QStringLiteral("txt7"),    QStringLiteral("txt8"),
-                           QStringLiteral("txt9"),        QStringLiteral("txtcomgialla"),
-                           QStringLiteral("cmdconferma"), QStringLiteral("cmdfine"), QStringLiteral("txt1"),
-                           QStringLiteral("txt2")};
+    const QStringList giro{QStringLiteral("txt3"),    QStringLiteral("txt4"),         QStringLiteral("txt5"),
+                           QStringLiteral("txt6"),    QStringLiteral("txt7"),         QStringLiteral("txt8"),
+                           QStringLiteral("txt9"),    QStringLiteral("txtcomgialla"), QStringLiteral("cmdconferma"),
+                           QStringLiteral("cmdfine"), QStringLiteral("txt1"),         QStringLiteral("txt2")};
     for (const QString& prossimo : giro) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), prossimo);

@@ -1,9 +1,9 @@
 // The butterfly icon: its text grid, the .png and .ico written from it, and
 // the windows that carry it.
-#include "estrazioni.h"
-#include "frmrete.h"
-#include "grigliaicona.h"
-#include "icona.h"
+#include "pictures/icona.h"
+#include "tests/estrazioni.h"
+#include "tools/grigliaicona.h"
+#include "windows/frmrete.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -35,7 +35,7 @@ unsigned doppia(const QByteArray& dati, int dove)
     return parola(dati, dove) | parola(dati, dove + 2) << 16;
 }
 
-} // namespace
+}  // namespace
 
 class TstIcona : public QObject {
     Q_OBJECT

@@ -1,12 +1,12 @@
-#include "estrazioni.h"
-#include "finestre.h"
-#include "frminizio.h"
-#include "frmrete.h"
-#include "programma.h"
+#include "tests/estrazioni.h"
+#include "windows/finestre.h"
+#include "windows/frminizio.h"
+#include "windows/frmrete.h"
+#include "windows/programma.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
@@ -122,7 +122,7 @@ private:
         if (!finestra || !finestra->windowHandle()->isExposed())
             return nullptr;
         QList<Apparizione>* elenco = finestra->objectName() == QLatin1String("frminizio") ? &inizio
-                                     : finestra->objectName() == QLatin1String("frmrete") ? &rete
+            : finestra->objectName() == QLatin1String("frmrete")                          ? &rete
                                                                                           : nullptr;
         if (!elenco || elenco->isEmpty() || elenco->last().cornice.isValid())
             return nullptr;
@@ -130,7 +130,7 @@ private:
     }
 };
 
-} // namespace
+}  // namespace
 
 class TstProgramma : public QObject {
     Q_OBJECT

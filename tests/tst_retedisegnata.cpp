@@ -1,7 +1,7 @@
 // The network window as it appears: its picture areas rendered to pixels.
-#include "areaimmagine.h"
-#include "estrazioni.h"
-#include "frmrete.h"
+#include "tests/estrazioni.h"
+#include "widgets/areaimmagine.h"
+#include "windows/frmrete.h"
 
 #include <QImage>
 #include <QtTest>
@@ -97,7 +97,7 @@ int lunghezzaPunta(const QImage& immagine, Tipo tipo)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Tipo)
 
@@ -138,10 +138,25 @@ void TstReteDisegnata::glifi_data()
     QTest::addColumn<int>("rapporto");
 
     const QList<std::pair<int, Tipo>> scatole{
-        {1, Tipo::Blu},     {4, Tipo::Blu},     {5, Tipo::Blu},     {6, Tipo::Blu},     {7, Tipo::Blu},
-        {8, Tipo::Blu},     {17, Tipo::Blu},    {3, Tipo::Rossa},   {9, Tipo::Rossa},   {10, Tipo::Rossa},
-        {11, Tipo::Rossa},  {12, Tipo::Rossa},  {13, Tipo::Rossa},  {18, Tipo::Rossa},  {2, Tipo::Gialla},
-        {14, Tipo::Gialla}, {15, Tipo::Gialla}, {16, Tipo::Gialla}, {19, Tipo::GiallaLegenda},
+        {1, Tipo::Blu},
+        {4, Tipo::Blu},
+        {5, Tipo::Blu},
+        {6, Tipo::Blu},
+        {7, Tipo::Blu},
+        {8, Tipo::Blu},
+        {17, Tipo::Blu},
+        {3, Tipo::Rossa},
+        {9, Tipo::Rossa},
+        {10, Tipo::Rossa},
+        {11, Tipo::Rossa},
+        {12, Tipo::Rossa},
+        {13, Tipo::Rossa},
+        {18, Tipo::Rossa},
+        {2, Tipo::Gialla},
+        {14, Tipo::Gialla},
+        {15, Tipo::Gialla},
+        {16, Tipo::Gialla},
+        {19, Tipo::GiallaLegenda},
     };
     for (int rapporto : {1, 2})
         for (const auto& [numero, tipo] : scatole)
@@ -188,11 +203,9 @@ void TstReteDisegnata::glifi()
     QVERIFY2(quotaIn(s, asta, c) > 0.97, "the shaft's middle is not in the glyph's colour");
     QVERIFY2(quotaIn(s, punta, c) > 0.97, "the head is not in the glyph's colour");
     for (const QPoint& p : vuoti)
-        QVERIFY2(s.pixelColor(p) == rosa,
-                 qPrintable(QStringLiteral("(%1, %2) is %3, not pink")
-                                .arg(p.x())
-                                .arg(p.y())
-                                .arg(s.pixelColor(p).name())));
+        QVERIFY2(
+            s.pixelColor(p) == rosa,
+            qPrintable(QStringLiteral("(%1, %2) is %3, not pink").arg(p.x()).arg(p.y()).arg(s.pixelColor(p).name())));
 
     // Which sides the glyph reaches.
     switch (tipo) {

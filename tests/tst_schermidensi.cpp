@@ -2,12 +2,12 @@
 // at QT_SCALE_FACTOR 1, 1.5 and 2. The window keeps its layout and grows as a
 // whole, the drawings are painted at the screen's own resolution, the texts
 // stay whole inside their controls and the background has no seams.
-#include "areaimmagine.h"
-#include "disegni.h"
-#include "estrazioni.h"
-#include "frecce.h"
-#include "frminizio.h"
-#include "frmrete.h"
+#include "pictures/disegni.h"
+#include "pictures/frecce.h"
+#include "tests/estrazioni.h"
+#include "widgets/areaimmagine.h"
+#include "windows/frminizio.h"
+#include "windows/frmrete.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -79,8 +79,7 @@ QRect inchiostro(const QImage& immagine, const QRect& area, QRgb sfondo)
 double quota(QRgb pixel, const QColor& glifo)
 {
     const double dr = glifo.red() - rosa.red(), dg = glifo.green() - rosa.green(), db = glifo.blue() - rosa.blue();
-    return ((qRed(pixel) - rosa.red()) * dr + (qGreen(pixel) - rosa.green()) * dg
-            + (qBlue(pixel) - rosa.blue()) * db)
+    return ((qRed(pixel) - rosa.red()) * dr + (qGreen(pixel) - rosa.green()) * dg + (qBlue(pixel) - rosa.blue()) * db)
         / (dr * dr + dg * dg + db * db);
 }
 
@@ -90,7 +89,7 @@ struct Disegnato {
     QSizeF misura;
 };
 
-} // namespace
+}  // namespace
 
 class TstSchermiDensi : public QObject {
     Q_OBJECT
@@ -162,15 +161,24 @@ void TstSchermiDensi::disegniAllaRisoluzioneDelloSchermo_data()
     QTest::addColumn<int>("disegno");    // row of the table below
     QTest::addColumn<QColor>("sfondo");  // none on a button: its face is the style's
 
-    QTest::newRow("frmrete Picture1") << "frmrete" << "Picture1" << 0 << rosa;
-    QTest::newRow("frmrete Picture3") << "frmrete" << "Picture3" << 1 << rosa;
-    QTest::newRow("frmrete Picture16") << "frmrete" << "Picture16" << 2 << rosa;
-    QTest::newRow("frmrete Picture19") << "frmrete" << "Picture19" << 3 << rosa;
-    QTest::newRow("frmrete Picture20") << "frmrete" << "Picture20" << 4 << rosa;
-    QTest::newRow("frminizio Picture1") << "frminizio" << "Picture1" << 5 << giallo;
-    QTest::newRow("frminizio Picture2") << "frminizio" << "Picture2" << 6 << giallo;
-    QTest::newRow("frminizio Image1") << "frminizio" << "Image1" << 7 << giallo;
-    QTest::newRow("frminizio cmdparti") << "frminizio" << "cmdparti" << 8 << QColor();
+    QTest::newRow("frmrete Picture1") << "frmrete"
+                                      << "Picture1" << 0 << rosa;
+    QTest::newRow("frmrete Picture3") << "frmrete"
+                                      << "Picture3" << 1 << rosa;
+    QTest::newRow("frmrete Picture16") << "frmrete"
+                                       << "Picture16" << 2 << rosa;
+    QTest::newRow("frmrete Picture19") << "frmrete"
+                                       << "Picture19" << 3 << rosa;
+    QTest::newRow("frmrete Picture20") << "frmrete"
+                                       << "Picture20" << 4 << rosa;
+    QTest::newRow("frminizio Picture1") << "frminizio"
+                                        << "Picture1" << 5 << giallo;
+    QTest::newRow("frminizio Picture2") << "frminizio"
+                                        << "Picture2" << 6 << giallo;
+    QTest::newRow("frminizio Image1") << "frminizio"
+                                      << "Image1" << 7 << giallo;
+    QTest::newRow("frminizio cmdparti") << "frminizio"
+                                        << "cmdparti" << 8 << QColor();
 }
 
 void TstSchermiDensi::disegniAllaRisoluzioneDelloSchermo()
@@ -233,9 +241,9 @@ void TstSchermiDensi::disegniAllaRisoluzioneDelloSchermo()
                 if (!sfondo.isValid() && a != 255)
                     continue;
                 const QRgb b = sfondo.isValid() ? sfondo.rgb() : 0;
-                const QRgb composto = qRgb(qRed(voluto) + qRed(b) * (255 - a) / 255,
-                                           qGreen(voluto) + qGreen(b) * (255 - a) / 255,
-                                           qBlue(voluto) + qBlue(b) * (255 - a) / 255);
+                const QRgb composto =
+                    qRgb(qRed(voluto) + qRed(b) * (255 - a) / 255, qGreen(voluto) + qGreen(b) * (255 - a) / 255,
+                         qBlue(voluto) + qBlue(b) * (255 - a) / 255);
                 ++confrontati;
                 if (distanza(schermo.pixel(x, y), composto) > 3)
                     ++diversi;
@@ -304,18 +312,30 @@ void TstSchermiDensi::testiInteri_data()
     QTest::addColumn<QString>("testo");
 
     // The longest texts each control is given.
-    QTest::newRow("lblcomblu = + 10") << "lblcomblu" << "= + 10";
-    QTest::newRow("lblcomblu = - 10") << "lblcomblu" << "= - 10";
-    QTest::newRow("lblcomrossa = + 10") << "lblcomrossa" << "= + 10";
-    QTest::newRow("lblcomrossa = - 10") << "lblcomrossa" << "= - 10";
-    QTest::newRow("Label1") << "Label1" << "=";
-    QTest::newRow("lblmess Attento") << "lblmess" << "Attento... correggiti!";
-    QTest::newRow("lblmess Bravo") << "lblmess" << "Bravo!";
-    QTest::newRow("txt1 49") << "txt1" << "49";
-    QTest::newRow("txt5 48") << "txt5" << "48";
-    QTest::newRow("txt9 49") << "txt9" << "49";
-    QTest::newRow("txtcomgialla -20") << "txtcomgialla" << "-20";
-    QTest::newRow("txtcomgialla +20") << "txtcomgialla" << "+20";
+    QTest::newRow("lblcomblu = + 10") << "lblcomblu"
+                                      << "= + 10";
+    QTest::newRow("lblcomblu = - 10") << "lblcomblu"
+                                      << "= - 10";
+    QTest::newRow("lblcomrossa = + 10") << "lblcomrossa"
+                                        << "= + 10";
+    QTest::newRow("lblcomrossa = - 10") << "lblcomrossa"
+                                        << "= - 10";
+    QTest::newRow("Label1") << "Label1"
+                            << "=";
+    QTest::newRow("lblmess Attento") << "lblmess"
+                                     << "Attento... correggiti!";
+    QTest::newRow("lblmess Bravo") << "lblmess"
+                                   << "Bravo!";
+    QTest::newRow("txt1 49") << "txt1"
+                             << "49";
+    QTest::newRow("txt5 48") << "txt5"
+                             << "48";
+    QTest::newRow("txt9 49") << "txt9"
+                             << "49";
+    QTest::newRow("txtcomgialla -20") << "txtcomgialla"
+                                      << "-20";
+    QTest::newRow("txtcomgialla +20") << "txtcomgialla"
+                                      << "+20";
 }
 
 void TstSchermiDensi::testiInteri()
@@ -348,7 +368,8 @@ void TstSchermiDensi::testiInteri()
     // A box scrolls a text wider than its room; a label cuts off what goes past its edge.
     const QRectF stretto = misure.tightBoundingRect(testo);
     const qreal larghezza = casella ? misure.horizontalAdvance(testo) : stretto.right();
-    QVERIFY2(larghezza < stanza.width(), qPrintable(QStringLiteral("%1 wide in %2").arg(larghezza).arg(stanza.width())));
+    QVERIFY2(larghezza < stanza.width(),
+             qPrintable(QStringLiteral("%1 wide in %2").arg(larghezza).arg(stanza.width())));
     QVERIFY2(stretto.height() < stanza.height(), qPrintable(QString::number(stretto.height())));
 
     // On the screen: the whole text is drawn, and none of it reaches the edge
@@ -359,8 +380,11 @@ void TstSchermiDensi::testiInteri()
     const QRect segno = inchiostro(schermo, dentro, sfondo);
     QVERIFY(!segno.isEmpty());
     QVERIFY2(segno.left() > dentro.left() && segno.right() < dentro.right(),
-             qPrintable(QStringLiteral("ink %1..%2 in %3..%4").arg(segno.left()).arg(segno.right())
-                            .arg(dentro.left()).arg(dentro.right())));
+             qPrintable(QStringLiteral("ink %1..%2 in %3..%4")
+                            .arg(segno.left())
+                            .arg(segno.right())
+                            .arg(dentro.left())
+                            .arg(dentro.right())));
     QVERIFY2(segno.bottom() < dentro.bottom(), qPrintable(QString::number(segno.bottom())));
     QVERIFY2(segno.width() >= (stretto.width() - 1) * r - 2,
              qPrintable(QStringLiteral("ink %1 wide, the text %2").arg(segno.width()).arg(stretto.width() * r)));
@@ -409,8 +433,9 @@ void TstSchermiDensi::sfondoSenzaCuciture()
             for (int x = 0; x < schermo.width(); ++x)
                 if (!controlli.contains(QPoint(x, y)) && (schermo.pixel(x, y) & 0xFFFFFF) != (colore.rgb() & 0xFFFFFF))
                     ++diversi;
-        QVERIFY2(diversi == 0, qPrintable(QStringLiteral("%1: %2 pixels off the background colour")
-                                              .arg(f->objectName()).arg(diversi)));
+        QVERIFY2(
+            diversi == 0,
+            qPrintable(QStringLiteral("%1: %2 pixels off the background colour").arg(f->objectName()).arg(diversi)));
     }
 }
 

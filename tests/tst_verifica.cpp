@@ -1,5 +1,5 @@
-#include "estrazioni.h"
-#include "verifica.h"
+#include "logic/verifica.h"
+#include "tests/estrazioni.h"
 
 #include <QtTest>
 
@@ -31,7 +31,7 @@ QString volte(qsizetype n, char16_t c)
     return QString(n, QChar(c));
 }
 
-} // namespace
+}  // namespace
 
 class TstVerifica : public QObject {
     Q_OBJECT

@@ -114,9 +114,8 @@ public:
                 ultimoControllo = b;
                 corrente = fine;
             } else if (tipo == 'S') {
-                const QPointF a = (comandoPrecedente == 'C' || comandoPrecedente == 'S')
-                    ? 2 * corrente - ultimoControllo
-                    : corrente;
+                const QPointF a =
+                    (comandoPrecedente == 'C' || comandoPrecedente == 'S') ? 2 * corrente - ultimoControllo : corrente;
                 const QPointF b = punto(base), fine = punto(base);
                 percorso.cubicTo(a, b, fine);
                 ultimoControllo = b;
@@ -197,8 +196,8 @@ private:
     {
         salta();
         static const QRegularExpression formato(QStringLiteral("[-+]?(\\d+\\.?\\d*|\\.\\d+)([eE][-+]?\\d+)?"));
-        const auto trovato = formato.match(testo_, pos_, QRegularExpression::NormalMatch,
-                                           QRegularExpression::AnchorAtOffsetMatchOption);
+        const auto trovato =
+            formato.match(testo_, pos_, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
         if (!trovato.hasMatch())
             throw Errore(QStringLiteral("number expected at '%1'").arg(testo_.mid(pos_, 20)).toStdString());
         pos_ += trovato.capturedLength();
@@ -453,7 +452,7 @@ QString datiCurve(const QPainterPath& percorso)
 struct Forma {
     QColor colore;
     QPainterPath percorso;
-    bool appiattita; // true when its curves were flattened by an operation on areas
+    bool appiattita;  // true when its curves were flattened by an operation on areas
 };
 
 // ---- description ----------------------------------------------------------------------------------------
@@ -577,8 +576,8 @@ public:
         QTextStream uscita(&testo);
         uscita << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\""
-               << pollici_.width() << "in\" height=\"" << pollici_.height() << "in\" viewBox=\"0 0 "
-               << spazio_.width() << ' ' << spazio_.height() << "\" preserveAspectRatio=\"none\">\n";
+               << pollici_.width() << "in\" height=\"" << pollici_.height() << "in\" viewBox=\"0 0 " << spazio_.width()
+               << ' ' << spazio_.height() << "\" preserveAspectRatio=\"none\">\n";
         for (const Forma& f : forme_) {
             const QString dati = f.appiattita ? datiPoligoni(f.percorso) : datiCurve(f.percorso);
             if (dati.isEmpty())
@@ -723,8 +722,8 @@ private:
     QColor coloreInchiostro_{Qt::black};
     QHash<QString, QColor> colori_;
     QHash<QString, QPainterPath> nomi_;
-    QHash<QString, QPainterPath> interi_; // the named parts before their holes were cut
-    QHash<QString, QStringList> fori_;    // the regions cut out of each named part
+    QHash<QString, QPainterPath> interi_;  // the named parts before their holes were cut
+    QHash<QString, QStringList> fori_;     // the regions cut out of each named part
     std::vector<Forma> forme_;
 };
 
@@ -779,7 +778,7 @@ int anteprima(const QStringList& argomenti)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -1,4 +1,4 @@
-#include "grigliaicona.h"
+#include "tools/grigliaicona.h"
 
 #include <QList>
 
@@ -32,7 +32,7 @@ void aggiungi32(QByteArray& dati, unsigned valore)
     aggiungi16(dati, valore >> 16);
 }
 
-} // namespace
+}  // namespace
 
 const std::array<QRgb, 16>& tavolozzaVga()
 {
@@ -75,8 +75,7 @@ std::optional<GrigliaIcona> leggiGriglia(const QByteArray& testo, QString* error
                                    .arg(numeroLinea)
                                    .arg(x + 1)
                                    .arg(QChar::fromLatin1(linea.at(x))));
-            griglia.indici[static_cast<std::size_t>(riga * GrigliaIcona::lato + x)] =
-                static_cast<std::int8_t>(indice);
+            griglia.indici[static_cast<std::size_t>(riga * GrigliaIcona::lato + x)] = static_cast<std::int8_t>(indice);
         }
         ++riga;
     }
@@ -104,7 +103,7 @@ QByteArray fileIco(const GrigliaIcona& griglia)
     constexpr int lato = GrigliaIcona::lato;
     constexpr unsigned intestazioneBmp = 40;
     constexpr unsigned tavolozza = 16 * 4;
-    constexpr unsigned colore = lato * lato / 2;  // four bits a pixel
+    constexpr unsigned colore = lato * lato / 2;    // four bits a pixel
     constexpr unsigned maschera = lato * lato / 8;  // one bit a pixel, rows of 4 bytes
     constexpr unsigned immagine = intestazioneBmp + tavolozza + colore + maschera;
     constexpr unsigned inizio = 6 + 16;
@@ -161,4 +160,4 @@ QByteArray fileIco(const GrigliaIcona& griglia)
     return dati;
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -33,4 +33,4 @@ QImage immagineIcona(const GrigliaIcona& griglia);
 // The icon as a Windows .ico file holding one 32 x 32, 16-colour bitmap.
 QByteArray fileIco(const GrigliaIcona& griglia);
 
-} // namespace zefiranda
+}  // namespace zefiranda

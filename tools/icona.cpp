@@ -1,6 +1,6 @@
 // zefiranda-icona GRID BASE
 // Reads the icon's text grid and writes BASE.png and BASE.ico.
-#include "grigliaicona.h"
+#include "tools/grigliaicona.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -20,7 +20,7 @@ bool scrivi(const QString& percorso, const QByteArray& dati)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -1,7 +1,7 @@
 // zefiranda-rendi [--dpr N] [--out DIR]
 // Builds each window as the program shows it and saves it as DIR/<window>.png.
-#include "frminizio.h"
-#include "frmrete.h"
+#include "windows/frminizio.h"
+#include "windows/frmrete.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -31,7 +31,7 @@ bool salva(QWidget& finestra, double rapporto, const QDir& cartella)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -48,10 +48,10 @@ int main(int argc, char* argv[])
     QApplication applicazione(argc, argv);
     QCommandLineParser opzioni;
     opzioni.addHelpOption();
-    opzioni.addOption({QStringLiteral("dpr"), QStringLiteral("Device pixel ratio."), QStringLiteral("N"),
-                       QStringLiteral("1")});
-    opzioni.addOption({QStringLiteral("out"), QStringLiteral("Output folder."), QStringLiteral("DIR"),
-                       QStringLiteral(".")});
+    opzioni.addOption(
+        {QStringLiteral("dpr"), QStringLiteral("Device pixel ratio."), QStringLiteral("N"), QStringLiteral("1")});
+    opzioni.addOption(
+        {QStringLiteral("out"), QStringLiteral("Output folder."), QStringLiteral("DIR"), QStringLiteral(".")});
     opzioni.process(applicazione);
 
     bool ok = false;

@@ -7,7 +7,7 @@
 // them, from the source folder, with the two fonts it traces installed (both SIL Open Font License):
 //   apt-get install fonts-league-spartan fonts-kaushanscript
 //   build/tools/lettering/zefiranda-lettering --out pictures/disegni
-#include "tavola.h"
+#include "tools/lettering/tavola.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -241,7 +241,7 @@ QPainterPath aMano(const Glifo& g, const Mano& mano, double x, double corpo, dou
 struct Riga {
     QString lettere;
     QColor colore;
-    double altezza;   // height of the letters against the font's
+    double altezza;  // height of the letters against the font's
     std::vector<Mano> mani;
 };
 
@@ -257,10 +257,10 @@ bool titolo(const QDir& cartella)
         {QStringLiteral("FIR"), verde, 1.0, {{3, 0.01, 0.98}, {-4, -0.02, 1.03}, {5, 0.02, 0.99}}},
         {QStringLiteral("ANDA"), blu, 0.84, {{-4, 0.02, 1.00}, {3, -0.01, 1.02}, {-3, 0.02, 0.97}, {5, 0.00, 1.01}}},
     }};
-    constexpr double bordo = 115;        // black outline around each block
-    constexpr double filo = 70;          // black lines between the faces of a block
-    const QPointF profondita(-420, 380); // the blocks go back towards the lower left
-    constexpr double spaziatura = 0.04;  // extra room between letters, in font heights
+    constexpr double bordo = 115;         // black outline around each block
+    constexpr double filo = 70;           // black lines between the faces of a block
+    const QPointF profondita(-420, 380);  // the blocks go back towards the lower left
+    constexpr double spaziatura = 0.04;   // extra room between letters, in font heights
     constexpr double tremito = 22;
 
     Tavola tavola(QSizeF(3.657, 2.357));
@@ -282,8 +282,7 @@ bool titolo(const QDir& cartella)
     // Outlines and the blocks' depth keep their size whatever the size of the letters.
     const QSizeF margini(2 * bordo - profondita.x(), 2 * bordo + profondita.y());
     const double scalaBassa = (spazio.width() - margini.width()) / ingombri[2].width();
-    const double scalaAlta
-        = (spazio.height() - 2 * bordo - 3 * profondita.y() - scalaBassa * ingombri[2].height())
+    const double scalaAlta = (spazio.height() - 2 * bordo - 3 * profondita.y() - scalaBassa * ingombri[2].height())
         / (ingombri[0].height() + ingombri[1].height());
     const std::array<double, 3> scale{scalaAlta, scalaAlta, scalaBassa};
 
@@ -296,12 +295,13 @@ bool titolo(const QDir& cartella)
     double y = bordo;
     for (size_t r = 0; r < righe.size(); ++r) {
         const QRectF ingombro = ingombri[r];
-        const double sinistra = (spazio.width() - scale[r] * ingombro.width() - margini.width()) / 2 + bordo
-            - profondita.x();
+        const double sinistra =
+            (spazio.width() - scale[r] * ingombro.width() - margini.width()) / 2 + bordo - profondita.x();
         const QTransform posto = QTransform::fromTranslate(-ingombro.left(), -ingombro.top())
             * QTransform::fromScale(scale[r], scale[r]) * QTransform::fromTranslate(sinistra, y);
         for (size_t i = lettere[r].size(); i-- > 0;)
-            pezzi.push_back({blocco(posto.map(lettere[r][i]), profondita, tremito, double(3 * r + i)), righe[r].colore});
+            pezzi.push_back(
+                {blocco(posto.map(lettere[r][i]), profondita, tremito, double(3 * r + i)), righe[r].colore});
         y += scale[r] * ingombro.height() + profondita.y();
     }
 
@@ -366,7 +366,7 @@ bool firma(const QDir& cartella, const QString& testo)
     return tavola.scrivi(cartella.filePath(QStringLiteral("firma.svg")), 4);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -375,8 +375,8 @@ int main(int argc, char* argv[])
     QGuiApplication applicazione(argc, argv);
     QCommandLineParser opzioni;
     opzioni.addHelpOption();
-    opzioni.addOption({QStringLiteral("out"), QStringLiteral("Output folder."), QStringLiteral("DIR"),
-                       QStringLiteral(".")});
+    opzioni.addOption(
+        {QStringLiteral("out"), QStringLiteral("Output folder."), QStringLiteral("DIR"), QStringLiteral(".")});
     opzioni.addOption({QStringLiteral("firma"), QStringLiteral("Words of the credit line."), QStringLiteral("TESTO"),
                        QStringLiteral("Studio Zefiranda")});
     opzioni.process(applicazione);

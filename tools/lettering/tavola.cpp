@@ -1,4 +1,4 @@
-#include "tavola.h"
+#include "tools/lettering/tavola.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -45,7 +45,7 @@ void semplifica(const std::vector<QPointF>& punti, size_t da, size_t a, double t
     semplifica(punti, indice, a, tolleranza, tieni);
 }
 
-} // namespace
+}  // namespace
 
 std::vector<QPoint> anelloSemplificato(const QPolygonF& poligono, double tolleranza)
 {
@@ -94,7 +94,8 @@ std::vector<QPoint> anelloSemplificato(const QPolygonF& poligono, double tollera
     return interi;
 }
 
-Tavola::Tavola(QSizeF pollici) : pollici_(pollici)
+Tavola::Tavola(QSizeF pollici)
+    : pollici_(pollici)
 {
     if (pollici.width() >= pollici.height())
         unita_ = QSize(int(latoLungo), qRound(latoLungo * pollici.height() / pollici.width()));
@@ -150,9 +151,8 @@ bool Tavola::scrivi(const QString& percorso, double tolleranza) const
         return false;
     QTextStream svg(&file);
     svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" << pollici_.width()
-        << "in\" height=\"" << pollici_.height() << "in\" viewBox=\"0 0 " << unita_.width() << ' '
-        << unita_.height() << "\">\n";
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" << pollici_.width() << "in\" height=\""
+        << pollici_.height() << "in\" viewBox=\"0 0 " << unita_.width() << ' ' << unita_.height() << "\">\n";
     for (const Forma& forma : forme_) {
         const QString dati = datiTracciato(forma.tracciato.simplified(), tolleranza);
         if (dati.isEmpty())
@@ -163,4 +163,4 @@ bool Tavola::scrivi(const QString& percorso, double tolleranza) const
     return svg.status() == QTextStream::Ok && file.flush();
 }
 
-} // namespace zefiranda::scritte
+}  // namespace zefiranda::scritte

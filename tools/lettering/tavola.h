@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QPainterPath>
 #include <QPoint>
 #include <QPolygonF>
-#include <QPainterPath>
 #include <QSizeF>
 #include <QString>
 
@@ -46,4 +46,4 @@ std::vector<QPoint> anelloSemplificato(const QPolygonF& anello, double tolleranz
 // Path data of a shape, as closed polygons with whole-unit coordinates ("M x y l dx dy ... z").
 QString datiTracciato(const QPainterPath& forma, double tolleranza);
 
-} // namespace zefiranda::scritte
+}  // namespace zefiranda::scritte

@@ -1,7 +1,7 @@
-#include "programma.h"
+#include "windows/programma.h"
 
-#include "finestre.h"
-#include "frminizio.h"
+#include "windows/finestre.h"
+#include "windows/frminizio.h"
 
 namespace zefiranda {
 
@@ -12,4 +12,4 @@ void avviaProgramma()
     inizio.activateWindow();
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controlli.h"
+#include "widgets/finestra.h"
 
 class QPushButton;
 
@@ -12,6 +12,8 @@ class PulsanteImmagine;
 // The start window: the title, a running boy, the credit line, the start
 // button that leads into the exercise and the exit button.
 class Frminizio : public Finestra {
+    Q_OBJECT
+
 public:
     Frminizio();
 
@@ -27,4 +29,4 @@ private:
     AreaImmagine* Image1 = nullptr;
 };
 
-} // namespace zefiranda
+}  // namespace zefiranda

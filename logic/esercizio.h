@@ -15,6 +15,9 @@ using Estrazione = std::function<double()>;
 // Plain decimal form: digits, a leading "-" when negative, nothing else.
 QString testoNumero(long long valore);
 
+// Caption of a step in the legend: "= + 4" for sign 1 (plus), "= - 10" for sign 2 (minus).
+QString didascaliaPasso(int segno, int passo);
+
 // What a new puzzle writes into the network window.
 struct TestiEsercizio {
     QString txt1;
@@ -61,4 +64,4 @@ public:
     TestiEsercizio genera(const Estratti& estratti);
 };
 
-} // namespace zefiranda
+}  // namespace zefiranda

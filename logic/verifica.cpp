@@ -1,4 +1,4 @@
-#include "verifica.h"
+#include "logic/verifica.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ qsizetype cifreIniziali(QStringView testo)
     return n;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Numero> leggiNumero(QStringView testo)
 {
@@ -90,7 +90,8 @@ Sbagliate verifica(Esercizio& esercizio, const Risposte& risposte)
             ++esercizio.errori;
     if (sbagliate.txtcomgialla)
         ++esercizio.errori;
+    sbagliate.errori = esercizio.errori;
     return sbagliate;
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

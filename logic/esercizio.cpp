@@ -1,4 +1,4 @@
-#include "esercizio.h"
+#include "logic/esercizio.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,12 +25,12 @@ int estrai(const Estrazione& estrazione, int scala, int base)
     return std::clamp(static_cast<int>(gradino), 0, scala - 1) + base;
 }
 
-QString didascalia(int segno, int passo)
+}  // namespace
+
+QString didascaliaPasso(int segno, int passo)
 {
     return (segno == 1 ? QStringLiteral("= + ") : QStringLiteral("= - ")) + testoNumero(passo);
 }
-
-} // namespace
 
 QString testoNumero(long long valore)
 {
@@ -99,8 +99,8 @@ TestiEsercizio Esercizio::genera(const Estratti& estratti)
     n[7] = n[6] + blu;
     nodo9 = static_cast<std::int16_t>(n[7] + blu);
 
-    testi.lblcomblu = didascalia(segnoblu, comblu);
-    testi.lblcomrossa = didascalia(segnorosso, comrossa);
+    testi.lblcomblu = didascaliaPasso(segnoblu, comblu);
+    testi.lblcomrossa = didascaliaPasso(segnorosso, comrossa);
     testi.txt1 = testoNumero(partenza);
 
     if (comgialla > 0 && giallomeno != 1)
@@ -110,4 +110,4 @@ TestiEsercizio Esercizio::genera(const Estratti& estratti)
     return testi;
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -1,6 +1,6 @@
-#include "ausili.h"
+#include "widgets/ausili.h"
 
-#include "areaimmagine.h"
+#include "widgets/areaimmagine.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -181,7 +181,7 @@ void segna(QWidget& controllo, int tipo, const char* nome = nullptr)
     ripresenta(controllo);
 }
 
-} // namespace
+}  // namespace
 
 void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const VoceAusili> voci)
 {
@@ -198,8 +198,7 @@ void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const V
             segna(*area, static_cast<int>(Ausilio::Nascosto));
 
     for (const VoceAusili& voce : voci) {
-        auto* controllo = finestra.findChild<QWidget*>(QString::fromLatin1(voce.controllo),
-                                                       Qt::FindDirectChildrenOnly);
+        auto* controllo = finestra.findChild<QWidget*>(QString::fromLatin1(voce.controllo), Qt::FindDirectChildrenOnly);
         Q_ASSERT_X(controllo, "preparaAusili", voce.controllo);
         if (!controllo)
             continue;
@@ -223,4 +222,4 @@ void mostraMessaggio(QLabel& etichetta, const QString& testo)
     QAccessible::updateAccessibility(&evento);
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

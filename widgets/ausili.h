@@ -34,4 +34,4 @@ void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const V
 // readers announce it; an empty text takes the message away.
 void mostraMessaggio(QLabel& etichetta, const QString& testo);
 
-} // namespace zefiranda
+}  // namespace zefiranda

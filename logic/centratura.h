@@ -12,7 +12,6 @@ struct PosizioneTwips {
 // Centres a window of the given outer size on a screen, all in twips. Halves
 // stay unrounded and the result is never clamped: a window larger than the
 // screen overhangs every edge by the same amount.
-PosizioneTwips centra(double larghezzaSchermo, double altezzaSchermo,
-                      double larghezzaFinestra, double altezzaFinestra);
+PosizioneTwips centra(double larghezzaSchermo, double altezzaSchermo, double larghezzaFinestra, double altezzaFinestra);
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -1,15 +1,17 @@
-#include "frminizio.h"
+#include "windows/frminizio.h"
 
-#include "areaimmagine.h"
-#include "ausili.h"
-#include "controlli.h"
-#include "disegni.h"
-#include "finestre.h"
-#include "frmrete.h"
-#include "icona.h"
-#include "pulsanteimmagine.h"
+#include "pictures/disegni.h"
+#include "pictures/icona.h"
+#include "widgets/areaimmagine.h"
+#include "widgets/ausili.h"
+#include "widgets/controlli.h"
+#include "widgets/misure.h"
+#include "widgets/posizione.h"
+#include "widgets/pulsante.h"
+#include "widgets/pulsanteimmagine.h"
+#include "windows/finestre.h"
+#include "windows/frmrete.h"
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 namespace zefiranda {
@@ -24,7 +26,7 @@ constexpr VoceAusili ausili[] = {
     {"cmdesci", Ausilio::Controllo, "Esci", "Chiude il programma"},
 };
 
-} // namespace
+}  // namespace
 
 Frminizio::Frminizio()
 {
@@ -74,7 +76,7 @@ void Frminizio::cmdparti_Click()
 
 void Frminizio::cmdesci_Click()
 {
-    QCoreApplication::exit(0);
+    emit fineRichiesta();
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -1,20 +1,22 @@
-#include "frmrete.h"
+#include "windows/frmrete.h"
 
-#include "areaimmagine.h"
-#include "ausili.h"
-#include "controlli.h"
-#include "verifica.h"
-#include "disegni.h"
-#include "frecce.h"
-#include "icona.h"
+#include "logic/verifica.h"
+#include "pictures/disegni.h"
+#include "pictures/frecce.h"
+#include "pictures/icona.h"
+#include "widgets/areaimmagine.h"
+#include "widgets/ausili.h"
+#include "widgets/controlli.h"
+#include "widgets/misure.h"
+#include "widgets/posizione.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 
 namespace zefiranda {
 
@@ -27,25 +29,50 @@ struct Posto {
     int left, top, width, height;
 };
 
+// A picture area: its place, and the arrow it shows or none for the decoration.
+struct Area {
+    Posto posto;
+    std::optional<Freccia> freccia;
+};
+
 // Node boxes in reading order: txt1 ... txt9.
 constexpr std::array<Posto, 9> nodi{{
-    {"txt1", 960, 1920, 495, 495},  {"txt2", 3000, 1920, 495, 495}, {"txt3", 5040, 1920, 495, 495},
-    {"txt4", 960, 3960, 495, 495},  {"txt5", 3000, 3960, 495, 495}, {"txt6", 5040, 3960, 495, 495},
-    {"txt7", 960, 6000, 495, 495},  {"txt8", 3000, 6000, 495, 495}, {"txt9", 5040, 6000, 495, 495},
+    {"txt1", 960, 1920, 495, 495},
+    {"txt2", 3000, 1920, 495, 495},
+    {"txt3", 5040, 1920, 495, 495},
+    {"txt4", 960, 3960, 495, 495},
+    {"txt5", 3000, 3960, 495, 495},
+    {"txt6", 5040, 3960, 495, 495},
+    {"txt7", 960, 6000, 495, 495},
+    {"txt8", 3000, 6000, 495, 495},
+    {"txt9", 5040, 6000, 495, 495},
 }};
 
 // Picture areas by number: arrows of the grid, the legend and the decoration.
-constexpr std::array<Posto, 20> aree{{
-    {"Picture1", 1560, 2040, 1335, 255},   {"Picture2", 1560, 2520, 1335, 1335},
-    {"Picture3", 1080, 2520, 255, 1335},   {"Picture4", 3600, 2040, 1335, 255},
-    {"Picture5", 1560, 4080, 1335, 255},   {"Picture6", 3600, 4080, 1335, 255},
-    {"Picture7", 3600, 6120, 1335, 255},   {"Picture8", 1560, 6120, 1335, 255},
-    {"Picture9", 1080, 4560, 255, 1335},   {"Picture10", 3120, 4560, 255, 1335},
-    {"Picture11", 5160, 4560, 255, 1335},  {"Picture12", 5160, 2520, 255, 1335},
-    {"Picture13", 3120, 2520, 255, 1335},  {"Picture14", 3600, 2520, 1335, 1335},
-    {"Picture15", 1560, 4560, 1335, 1335}, {"Picture16", 3600, 4560, 1335, 1335},
-    {"Picture17", 240, 840, 855, 255},     {"Picture18", 2520, 480, 255, 975},
-    {"Picture19", 4200, 480, 975, 975},    {"Picture20", 6600, 480, 2895, 5175},
+constexpr auto blu = Freccia::Blu;
+constexpr auto rossa = Freccia::Rossa;
+constexpr auto gialla = Freccia::GiallaRete;
+constexpr std::array<Area, 20> aree{{
+    {{"Picture1", 1560, 2040, 1335, 255}, blu},
+    {{"Picture2", 1560, 2520, 1335, 1335}, gialla},
+    {{"Picture3", 1080, 2520, 255, 1335}, rossa},
+    {{"Picture4", 3600, 2040, 1335, 255}, blu},
+    {{"Picture5", 1560, 4080, 1335, 255}, blu},
+    {{"Picture6", 3600, 4080, 1335, 255}, blu},
+    {{"Picture7", 3600, 6120, 1335, 255}, blu},
+    {{"Picture8", 1560, 6120, 1335, 255}, blu},
+    {{"Picture9", 1080, 4560, 255, 1335}, rossa},
+    {{"Picture10", 3120, 4560, 255, 1335}, rossa},
+    {{"Picture11", 5160, 4560, 255, 1335}, rossa},
+    {{"Picture12", 5160, 2520, 255, 1335}, rossa},
+    {{"Picture13", 3120, 2520, 255, 1335}, rossa},
+    {{"Picture14", 3600, 2520, 1335, 1335}, gialla},
+    {{"Picture15", 1560, 4560, 1335, 1335}, gialla},
+    {{"Picture16", 3600, 4560, 1335, 1335}, gialla},
+    {{"Picture17", 240, 840, 855, 255}, blu},
+    {{"Picture18", 2520, 480, 255, 975}, rossa},
+    {{"Picture19", 4200, 480, 975, 975}, Freccia::GiallaLegenda},
+    {{"Picture20", 6600, 480, 2895, 5175}, std::nullopt},
 }};
 
 // What screen readers say about the controls; the boxes go by their place in the grid.
@@ -77,13 +104,9 @@ const QString bravo = QStringLiteral("Bravo!");
 QStringList didascalie()
 {
     QStringList testi;
-    Esercizio prova;
-    for (int segno : {1, 2}) {
-        for (int passo = 1; passo <= 10; ++passo) {
-            const TestiEsercizio scritti = prova.genera({segno, segno, 0, passo, passo});
-            testi << scritti.lblcomblu << scritti.lblcomrossa;
-        }
-    }
+    for (int segno : {1, 2})
+        for (int passo = 1; passo <= 10; ++passo)
+            testi << didascaliaPasso(segno, passo);
     return testi;
 }
 
@@ -107,26 +130,18 @@ QFont carattereMessaggi()
     return carattere({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 14.25, true);
 }
 
-} // namespace
+}  // namespace
 
-Frmrete::Frmrete(Estrazione sorgente, Termina termina)
+Frmrete::Frmrete(Estrazione sorgente)
     : sorgente_(std::move(sorgente))
-    , termina_(std::move(termina))
 {
-    if (!termina_)
-        termina_ = [] { QCoreApplication::exit(0); };
-
     preparaFinestra(*this, "frmrete", rosa);
 
-    for (std::size_t i = 0; i < aree.size(); ++i)
-        Picture_[i] = creaArea(*this, aree[i].nome, rettangolo(aree[i]));
-    for (int n : {1, 4, 5, 6, 7, 8, 17})
-        Picture(n)->setDisegno(disegnoFreccia(Freccia::Blu));
-    for (int n : {3, 9, 10, 11, 12, 13, 18})
-        Picture(n)->setDisegno(disegnoFreccia(Freccia::Rossa));
-    for (int n : {2, 14, 15, 16})
-        Picture(n)->setDisegno(disegnoFreccia(Freccia::GiallaRete));
-    Picture(19)->setDisegno(disegnoFreccia(Freccia::GiallaLegenda));
+    for (std::size_t i = 0; i < aree.size(); ++i) {
+        Picture_[i] = creaArea(*this, aree[i].posto.nome, rettangolo(aree[i].posto));
+        if (aree[i].freccia)
+            Picture_[i]->setDisegno(disegnoFreccia(*aree[i].freccia));
+    }
     Picture(20)->setDisegno(disegnoSvg(QStringLiteral("palloncini")));
     setWindowIcon(iconaFinestra());
 
@@ -136,8 +151,7 @@ Frmrete::Frmrete(Estrazione sorgente, Termina termina)
     Label1->setText(QStringLiteral("="));
     Picture(19)->raise();
 
-    txtcomgialla = creaCasella(*this, "txtcomgialla", daTwips(5520, 720, 975, 495), carattereNodi(),
-                               Qt::AlignLeft);
+    txtcomgialla = creaCasella(*this, "txtcomgialla", daTwips(5520, 720, 975, 495), carattereNodi(), Qt::AlignLeft);
     txtcg = creaCasella(*this, "txtcg", daTwips(5520, 1320, 495, 285), font(), Qt::AlignLeft);
     txtcg->hide();
     txtcg->setFocusPolicy(Qt::NoFocus);
@@ -148,8 +162,7 @@ Frmrete::Frmrete(Estrazione sorgente, Termina termina)
     bianco.setColor(QPalette::Base, Qt::white);
     txt_[0]->setPalette(bianco);
 
-    lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(),
-                            Qt::AlignHCenter);
+    lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(), Qt::AlignHCenter);
     // The legend's labels share the font that fits the widest caption into the narrowest of them.
     const QStringList tutteLeDidascalie = didascalie();
     adattaLarghezza(*lblcomblu, tutteLeDidascalie);
@@ -173,16 +186,8 @@ Frmrete::Frmrete(Estrazione sorgente, Termina termina)
     connect(cmdfine, &QPushButton::clicked, this, &Frmrete::cmdfine_Click);
     connect(timer, &QTimer::timeout, this, &Frmrete::timer_Timer);
 
-    QWidget* precedente = txt_[1];
-    for (QWidget* successivo : {static_cast<QWidget*>(txt_[2]), static_cast<QWidget*>(txt_[3]),
-                                static_cast<QWidget*>(txt_[4]), static_cast<QWidget*>(txt_[5]),
-                                static_cast<QWidget*>(txt_[6]), static_cast<QWidget*>(txt_[7]),
-                                static_cast<QWidget*>(txt_[8]), static_cast<QWidget*>(txtcomgialla),
-                                static_cast<QWidget*>(cmdconferma), static_cast<QWidget*>(cmdfine),
-                                static_cast<QWidget*>(txt_[0])}) {
-        setTabOrder(precedente, successivo);
-        precedente = successivo;
-    }
+    ordineTab({txt_[1], txt_[2], txt_[3], txt_[4], txt_[5], txt_[6], txt_[7], txt_[8], txtcomgialla, cmdconferma,
+               cmdfine, txt_[0]});
 
     preparaAusili(*this, "Rete dei numeri", ausili);
 }
@@ -195,8 +200,7 @@ AreaImmagine* Frmrete::Picture(int numero) const
 void Frmrete::Form_Load()
 {
     if (!sorgente_) {
-        generatore_.seed(static_cast<std::uint64_t>(
-            std::chrono::system_clock::now().time_since_epoch().count()));
+        generatore_.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
         sorgente_ = [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_); };
     }
     centraSulloSchermo(*this);
@@ -219,7 +223,7 @@ void Frmrete::cmdconferma_Click()
     if (sbagliate.txtcomgialla)
         txtcomgialla->setText(QString());
 
-    if (stato_.errori > 0) {
+    if (sbagliate.errori > 0) {
         mostraMessaggio(*lblmess, attento);
     } else {
         mostraMessaggio(*lblmess, bravo);
@@ -241,7 +245,7 @@ void Frmrete::timer_Timer()
 
 void Frmrete::cmdfine_Click()
 {
-    termina_();
+    emit fineRichiesta();
 }
 
 void Frmrete::nuovoesercizio()
@@ -253,4 +257,4 @@ void Frmrete::nuovoesercizio()
     txtcg->setText(testi.txtcg);
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

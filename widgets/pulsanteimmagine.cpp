@@ -1,4 +1,4 @@
-#include "pulsanteimmagine.h"
+#include "widgets/pulsanteimmagine.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -33,4 +33,4 @@ void PulsanteImmagine::paintEvent(QPaintEvent* evento)
     disegno_(pittore, naturale_);
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

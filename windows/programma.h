@@ -7,4 +7,4 @@ namespace zefiranda {
 // pressed.
 void avviaProgramma();
 
-} // namespace zefiranda
+}  // namespace zefiranda

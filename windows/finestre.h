@@ -1,6 +1,6 @@
 #pragma once
 
-#include "esercizio.h"
+#include "logic/esercizio.h"
 
 namespace zefiranda {
 
@@ -25,4 +25,4 @@ void impostaSorgenteFrmrete(Estrazione sorgente);
 // Destroys whichever windows exist, without running any of their handlers.
 void distruggiFinestre();
 
-} // namespace zefiranda
+}  // namespace zefiranda

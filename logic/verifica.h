@@ -1,11 +1,12 @@
 #pragma once
 
-#include "esercizio.h"
+#include "logic/esercizio.h"
 
 #include <QString>
 #include <QStringView>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace zefiranda {
@@ -17,10 +18,11 @@ struct Risposte {
     QString txtcg;  // the expected yellow text, hidden from the child
 };
 
-// The boxes that the check found wrong and empties.
+// The boxes that the check found wrong and empties, and how many they are.
 struct Sbagliate {
     std::array<bool, 8> nodi{};  // txt2 ... txt9
     bool txtcomgialla = false;
+    std::int16_t errori = 0;
 };
 
 // A number as txt9 reads it: white space around it is ignored, then an
@@ -30,7 +32,7 @@ struct Sbagliate {
 // pass and never converted to a machine number.
 struct Numero {
     bool negativo = false;
-    QStringView interi;    // without leading zeros; "0" for a zero whole part
+    QStringView interi;  // without leading zeros; "0" for a zero whole part
     bool frazioneNulla = true;
 };
 
@@ -47,4 +49,4 @@ bool numeroGiusto(QStringView testo, int valore);
 // against txtcg character by character, adding one to errori for every wrong box.
 Sbagliate verifica(Esercizio& esercizio, const Risposte& risposte);
 
-} // namespace zefiranda
+}  // namespace zefiranda

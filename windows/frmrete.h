@@ -1,10 +1,9 @@
 #pragma once
 
-#include "controlli.h"
-#include "esercizio.h"
+#include "logic/esercizio.h"
+#include "widgets/finestra.h"
 
 #include <array>
-#include <functional>
 #include <random>
 
 class QLabel;
@@ -19,13 +18,12 @@ class AreaImmagine;
 // The network window: nine number boxes joined by arrows, the operator
 // legend, the answer box of the yellow operator and the two buttons.
 class Frmrete : public Finestra {
-public:
-    // Ends the program; Fine runs it.
-    using Termina = std::function<void()>;
+    Q_OBJECT
 
+public:
     // Without a source the window seeds its own generator from the clock
-    // when it loads. Without an ending it ends the application's event loop.
-    explicit Frmrete(Estrazione sorgente = {}, Termina termina = {});
+    // when it loads.
+    explicit Frmrete(Estrazione sorgente = {});
 
     const Esercizio& esercizio() const { return stato_; }
 
@@ -43,7 +41,6 @@ private:
 
     Esercizio stato_;
     Estrazione sorgente_;
-    Termina termina_;
     std::mt19937_64 generatore_;
 
     std::array<QLineEdit*, 9> txt_{};
@@ -59,4 +56,4 @@ private:
     std::array<AreaImmagine*, 20> Picture_{};
 };
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -1,14 +1,17 @@
 #pragma once
 
-#include "areaimmagine.h"
+#include "pictures/disegno.h"
+#include "widgets/pulsante.h"
 
-#include "controlli.h"
+#include <QSizeF>
 
 namespace zefiranda {
 
 // A push button that shows a drawing, at its natural size and centred on the
 // face, instead of a caption.
 class PulsanteImmagine : public Pulsante {
+    Q_OBJECT
+
 public:
     explicit PulsanteImmagine(QWidget* finestra);
 
@@ -23,4 +26,4 @@ private:
     QSizeF naturale_;
 };
 
-} // namespace zefiranda
+}  // namespace zefiranda

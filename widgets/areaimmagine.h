@@ -1,19 +1,16 @@
 #pragma once
 
+#include "pictures/disegno.h"
+
 #include <QWidget>
 
-#include <functional>
-
-class QPainter;
-
 namespace zefiranda {
-
-// Paints a drawing into a rectangle of the given size, in logical pixels.
-using Disegno = std::function<void(QPainter&, const QSizeF&)>;
 
 // A picture area: a rectangle in its window's colour that shows one drawing,
 // without frame, never taking the focus.
 class AreaImmagine : public QWidget {
+    Q_OBJECT
+
 public:
     explicit AreaImmagine(QWidget* finestra);
 
@@ -26,4 +23,4 @@ private:
     Disegno disegno_;
 };
 
-} // namespace zefiranda
+}  // namespace zefiranda

@@ -1,4 +1,4 @@
-#include "areaimmagine.h"
+#include "widgets/areaimmagine.h"
 
 #include <QPainter>
 
@@ -26,4 +26,4 @@ void AreaImmagine::paintEvent(QPaintEvent*)
     disegno_(pittore, QSizeF(size()));
 }
 
-} // namespace zefiranda
+}  // namespace zefiranda

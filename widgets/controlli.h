@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace zefiranda {
+
+class AreaImmagine;
+
+// Factories for the controls of the program's windows: each places a new child
+// of the window at a rectangle in logical pixels (see daTwips) under its object name.
+QLineEdit* creaCasella(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,
+                       Qt::Alignment allineamento);
+QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,
+                      Qt::Alignment allineamento = Qt::AlignLeft);
+// Narrows the label's font, at the same height, just enough for the widest of
+// the texts to fit the label, unless they fit already; a face wider than the
+// one the layout was made for would otherwise have the label cut them off.
+void adattaLarghezza(QLabel& etichetta, const QStringList& testi);
+
+QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips, const QString& didascalia);
+AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips);
+
+// Tab moves the focus through the controls in this order.
+void ordineTab(std::initializer_list<QWidget*> controlli);
+
+}  // namespace zefiranda

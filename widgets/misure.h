@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QStringList>
+
+namespace zefiranda {
+
+// Window rectangles are laid out in twips, 15 to a logical pixel.
+QRect daTwips(int left, int top, int width, int height);
+
+// A font of the given faces (first found wins, then the platform's sans-serif)
+// at a size in points, fixed at 96 dots per inch so that text keeps its place
+// in the twip layout; Qt scales the whole window on denser screens.
+QFont carattere(const QStringList& facce, double punti, bool corsivo = false);
+
+}  // namespace zefiranda

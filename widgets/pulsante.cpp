@@ -1,0 +1,32 @@
+#include "widgets/pulsante.h"
+
+#include <QKeyEvent>
+#include <QShortcutEvent>
+
+namespace zefiranda {
+
+bool Pulsante::event(QEvent* evento)
+{
+    // Qt would show the button pressed for a moment and click it later; the
+    // access key presses it at once, like every other way of pressing it.
+    if (evento->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(evento)->isAmbiguous()) {
+        click();
+        return true;
+    }
+    return QPushButton::event(evento);
+}
+
+void Pulsante::keyPressEvent(QKeyEvent* evento)
+{
+    const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers altri = evento->modifiers() & ~Qt::KeypadModifier;
+    if (invio && altri == Qt::NoModifier) {
+        // Holding Enter down presses the button once.
+        if (!evento->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(evento);
+}
+
+}  // namespace zefiranda

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace zefiranda {
+
+// A push button that the mouse, Space and either Enter key press while it has
+// the focus, and that Alt with its access key presses at once from anywhere in
+// its window. Enter typed elsewhere presses no button.
+class Pulsante : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+};
+
+}  // namespace zefiranda
