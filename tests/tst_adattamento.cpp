@@ -109,22 +109,22 @@ void TstAdattamento::lunghezzeDellaRadice_data()
     QTest::addColumn<QString>("larghezza");  // as written in the root element
     QTest::addColumn<double>("pixel");       // at 96 to the inch; 0 when unreadable
 
-    QTest::newRow("inches") << u"1.5in"_qs << 144.0;
-    QTest::newRow("centimetres") << u"2.54cm"_qs << 96.0;
-    QTest::newRow("millimetres") << u"25.4mm"_qs << 96.0;
-    QTest::newRow("points") << u"72pt"_qs << 96.0;
-    QTest::newRow("picas") << u"6pc"_qs << 96.0;
-    QTest::newRow("pixels") << u"80px"_qs << 80.0;
-    QTest::newRow("bare number") << u"80"_qs << 80.0;
-    QTest::newRow("fraction only") << u".5in"_qs << 48.0;
-    QTest::newRow("spaces around and between") << u"  3 in "_qs << 288.0;
-    QTest::newRow("point without digits after it") << u"5.in"_qs << 0.0;
-    QTest::newRow("two points") << u"1.2.3in"_qs << 0.0;
-    QTest::newRow("unknown unit") << u"5em"_qs << 0.0;
-    QTest::newRow("unit without number") << u"in"_qs << 0.0;
-    QTest::newRow("sign") << u"-1in"_qs << 0.0;
-    QTest::newRow("percentage") << u"100%"_qs << 0.0;
-    QTest::newRow("unit in capitals") << u"1IN"_qs << 0.0;
+    QTest::newRow("inches") << QStringLiteral("1.5in") << 144.0;
+    QTest::newRow("centimetres") << QStringLiteral("2.54cm") << 96.0;
+    QTest::newRow("millimetres") << QStringLiteral("25.4mm") << 96.0;
+    QTest::newRow("points") << QStringLiteral("72pt") << 96.0;
+    QTest::newRow("picas") << QStringLiteral("6pc") << 96.0;
+    QTest::newRow("pixels") << QStringLiteral("80px") << 80.0;
+    QTest::newRow("bare number") << QStringLiteral("80") << 80.0;
+    QTest::newRow("fraction only") << QStringLiteral(".5in") << 48.0;
+    QTest::newRow("spaces around and between") << QStringLiteral("  3 in ") << 288.0;
+    QTest::newRow("point without digits after it") << QStringLiteral("5.in") << 0.0;
+    QTest::newRow("two points") << QStringLiteral("1.2.3in") << 0.0;
+    QTest::newRow("unknown unit") << QStringLiteral("5em") << 0.0;
+    QTest::newRow("unit without number") << QStringLiteral("in") << 0.0;
+    QTest::newRow("sign") << QStringLiteral("-1in") << 0.0;
+    QTest::newRow("percentage") << QStringLiteral("100%") << 0.0;
+    QTest::newRow("unit in capitals") << QStringLiteral("1IN") << 0.0;
     QTest::newRow("empty") << QString() << 0.0;
 }
 

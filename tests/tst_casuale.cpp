@@ -42,8 +42,8 @@ constexpr int eventiNormali = 20000;
 
 const QColor giallo(255, 255, 192);
 const QColor rosa(255, 192, 192);
-const QString attento = u"Attento... correggiti!"_qs;
-const QString bravo = u"Bravo!"_qs;
+const QString attento = QStringLiteral("Attento... correggiti!");
+const QString bravo = QStringLiteral("Bravo!");
 
 // What the boxes that the check examines hold: txt2 ... txt9, txtcomgialla.
 using Caselle = std::array<QString, 9>;
@@ -142,7 +142,7 @@ QString rispostaGiusta(const Schema& s, std::size_t i)
 bool numeroUguale(const QString& testo, int valore)
 {
     static const QRegularExpression numero(
-        QRegularExpression::anchoredPattern(u"([+-]?)0*([0-9]+?)(?:[.,](0*)([0-9]*))?"_qs));
+        QRegularExpression::anchoredPattern(QStringLiteral("([+-]?)0*([0-9]+?)(?:[.,](0*)([0-9]*))?")));
     const QRegularExpressionMatch m = numero.match(testo.trimmed());
     if (!m.hasMatch() || !m.captured(4).isEmpty() || (m.hasCaptured(3) && m.captured(3).isEmpty()))
         return false;
@@ -155,36 +155,40 @@ bool numeroUguale(const QString& testo, int valore)
 QString regolaViolata(const Schema& s)
 {
     if ((s.segnoblu != 1 && s.segnoblu != 2) || (s.segnorosso != 1 && s.segnorosso != 2))
-        return u"signs %1 and %2"_qs.arg(s.segnoblu).arg(s.segnorosso);
+        return QStringLiteral("signs %1 and %2").arg(s.segnoblu).arg(s.segnorosso);
     if (s.comblu < 1 || s.comblu > 10 || s.comrossa < 1 || s.comrossa > 10)
-        return u"steps %1 and %2"_qs.arg(s.comblu).arg(s.comrossa);
+        return QStringLiteral("steps %1 and %2").arg(s.comblu).arg(s.comrossa);
     const int blu = s.segnoblu == 1 ? s.comblu : -s.comblu;
     const int rosso = s.segnorosso == 1 ? s.comrossa : -s.comrossa;
     for (int riga = 0; riga < 3; ++riga)
         for (int colonna = 0; colonna < 3; ++colonna) {
             const int nodo = s.nodi[std::size_t(3 * riga + colonna)];
             if (nodo != s.nodi[0] + colonna * blu + riga * rosso)
-                return u"nodo%1 = %2 breaks the row and column rules"_qs.arg(3 * riga + colonna + 1).arg(nodo);
+                return QStringLiteral("nodo%1 = %2 breaks the row and column rules")
+                    .arg(3 * riga + colonna + 1)
+                    .arg(nodo);
             if (nodo < 0 || nodo > 49)
-                return u"nodo%1 = %2 is outside 0 ... 49"_qs.arg(3 * riga + colonna + 1).arg(nodo);
+                return QStringLiteral("nodo%1 = %2 is outside 0 ... 49").arg(3 * riga + colonna + 1).arg(nodo);
         }
     for (auto [da, a] : {std::pair{0, 4}, {1, 5}, {3, 7}, {4, 8}})
         if (s.nodi[std::size_t(a)] - s.nodi[std::size_t(da)] != blu + rosso)
-            return u"the yellow arrow from nodo%1 to nodo%2"_qs.arg(da + 1).arg(a + 1);
+            return QStringLiteral("the yellow arrow from nodo%1 to nodo%2").arg(da + 1).arg(a + 1);
     if (*std::min_element(s.nodi.begin(), s.nodi.end()) > 9)
-        return u"the smallest node is not a start value 0 ... 9"_qs;
+        return QStringLiteral("the smallest node is not a start value 0 ... 9");
     if (s.partenza != s.nodi[0])
-        return u"partenza %1, nodo1 %2"_qs.arg(s.partenza).arg(s.nodi[0]);
+        return QStringLiteral("partenza %1, nodo1 %2").arg(s.partenza).arg(s.nodi[0]);
     const int gialla = s.segnoblu == 2 && s.segnorosso == 2 ? s.comblu + s.comrossa : blu + rosso;
     if (s.comgialla != gialla)
-        return u"comgialla %1 instead of %2"_qs.arg(s.comgialla).arg(gialla);
-    auto didascalia = [](int segno, int passo) { return (segno == 1 ? u"= + "_qs : u"= - "_qs) + testoDi(passo); };
+        return QStringLiteral("comgialla %1 instead of %2").arg(s.comgialla).arg(gialla);
+    auto didascalia = [](int segno, int passo) {
+        return (segno == 1 ? QStringLiteral("= + ") : QStringLiteral("= - ")) + testoDi(passo);
+    };
     if (s.lblcomblu != didascalia(s.segnoblu, s.comblu))
-        return u"lblcomblu «%1»"_qs.arg(s.lblcomblu);
+        return QStringLiteral("lblcomblu «%1»").arg(s.lblcomblu);
     if (s.lblcomrossa != didascalia(s.segnorosso, s.comrossa))
-        return u"lblcomrossa «%1»"_qs.arg(s.lblcomrossa);
+        return QStringLiteral("lblcomrossa «%1»").arg(s.lblcomrossa);
     if (s.txtcg != gialloGiusto(s))
-        return u"txtcg «%1» instead of «%2»"_qs.arg(s.txtcg, gialloGiusto(s));
+        return QStringLiteral("txtcg «%1» instead of «%2»").arg(s.txtcg, gialloGiusto(s));
     return {};
 }
 
@@ -201,8 +205,8 @@ bool centrata(const QWidget& finestra)
 QString breve(const QString& testo)
 {
     if (testo.size() <= 24)
-        return u"«%1»"_qs.arg(testo);
-    return u"«%1…» (%2 characters)"_qs.arg(testo.left(16)).arg(testo.size());
+        return QStringLiteral("«%1»").arg(testo);
+    return QStringLiteral("«%1…» (%2 characters)").arg(testo.left(16)).arg(testo.size());
 }
 
 // The network window's controls, found once.
@@ -224,15 +228,15 @@ struct Rete {
         if (!rete)
             return;
         for (int i = 0; i < 9; ++i)
-            txt[std::size_t(i)] = rete->findChild<QLineEdit*>(u"txt"_qs + testoDi(i + 1));
-        txtcomgialla = rete->findChild<QLineEdit*>(u"txtcomgialla"_qs);
-        txtcg = rete->findChild<QLineEdit*>(u"txtcg"_qs);
-        lblcomblu = rete->findChild<QLabel*>(u"lblcomblu"_qs);
-        lblcomrossa = rete->findChild<QLabel*>(u"lblcomrossa"_qs);
-        lblmess = rete->findChild<QLabel*>(u"lblmess"_qs);
-        cmdconferma = rete->findChild<QPushButton*>(u"cmdconferma"_qs);
-        cmdfine = rete->findChild<QPushButton*>(u"cmdfine"_qs);
-        timer = rete->findChild<QTimer*>(u"timer"_qs);
+            txt[std::size_t(i)] = rete->findChild<QLineEdit*>(QStringLiteral("txt") + testoDi(i + 1));
+        txtcomgialla = rete->findChild<QLineEdit*>(QStringLiteral("txtcomgialla"));
+        txtcg = rete->findChild<QLineEdit*>(QStringLiteral("txtcg"));
+        lblcomblu = rete->findChild<QLabel*>(QStringLiteral("lblcomblu"));
+        lblcomrossa = rete->findChild<QLabel*>(QStringLiteral("lblcomrossa"));
+        lblmess = rete->findChild<QLabel*>(QStringLiteral("lblmess"));
+        cmdconferma = rete->findChild<QPushButton*>(QStringLiteral("cmdconferma"));
+        cmdfine = rete->findChild<QPushButton*>(QStringLiteral("cmdfine"));
+        timer = rete->findChild<QTimer*>(QStringLiteral("timer"));
     }
 
     bool completa() const
@@ -279,18 +283,20 @@ public:
 
     QString resoconto() const
     {
-        return u"%1 events over %2 runs of the program: %3 checks (%4 all right), %5 pastes (%6 of over 64 K "
-               "characters, %7 of a megabyte into a box), %8 pictures checked; the runs ended %9 times from the "
-               "start window, %10 from the network window"_qs.arg(eventi_)
-                   .arg(vite_)
-                   .arg(controlli_)
-                   .arg(bravi_)
-                   .arg(incollati_)
-                   .arg(incollatiGrandi_)
-                   .arg(incollatiMegabyte_)
-                   .arg(disegniControllati_)
-                   .arg(finiInizio_)
-                   .arg(finiRete_);
+        return QStringLiteral(
+                   "%1 events over %2 runs of the program: %3 checks (%4 all right), %5 pastes (%6 of over 64 K "
+                   "characters, %7 of a megabyte into a box), %8 pictures checked; the runs ended %9 times from the "
+                   "start window, %10 from the network window")
+            .arg(eventi_)
+            .arg(vite_)
+            .arg(controlli_)
+            .arg(bravi_)
+            .arg(incollati_)
+            .arg(incollatiGrandi_)
+            .arg(incollatiMegabyte_)
+            .arg(disegniControllati_)
+            .arg(finiInizio_)
+            .arg(finiRete_);
     }
 
     int vite() const { return vite_; }
@@ -415,21 +421,22 @@ void Bambino::vita()
 
     avviaProgramma();
     int esito = controlloFallito;
-    if (richiedi(frminizioSeEsiste() && !frmreteSeEsiste(), u"the program opens on the start window alone"_qs)) {
+    if (richiedi(frminizioSeEsiste() && !frmreteSeEsiste(),
+                 QStringLiteral("the program opens on the start window alone"))) {
         collegaInizio(*frminizioSeEsiste());
-        descrivi(u"program started"_qs);
+        descrivi(QStringLiteral("program started"));
         QTimer::singleShot(0, &turno, [this] { passo(); });
         esito = QApplication::exec();
     }
     turno_ = nullptr;
 
     if (esito == 0)
-        richiedi(fineRichiesta_, u"the program ended though nothing asked it to"_qs);
+        richiedi(fineRichiesta_, QStringLiteral("the program ended though nothing asked it to"));
     else if (esito != eventiFiniti && esito != controlloFallito)
-        richiedi(false, [&] { return u"the event loop returned %1"_qs.arg(esito); });
+        richiedi(false, [&] { return QStringLiteral("the event loop returned %1").arg(esito); });
     distruggiFinestre();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    richiedi(!frminizioSeEsiste() && !frmreteSeEsiste(), u"a window outlived its run"_qs);
+    richiedi(!frminizioSeEsiste() && !frmreteSeEsiste(), QStringLiteral("a window outlived its run"));
 }
 
 // One event, then every check; the next event waits for its turn in the loop,
@@ -453,12 +460,12 @@ void Bambino::passo()
     for (QWidget* candidata : {static_cast<QWidget*>(frminizioSeEsiste()), static_cast<QWidget*>(frmreteSeEsiste())})
         if (candidata && candidata->isVisible())
             finestra = candidata;
-    if (!richiedi(finestra, u"no window is open"_qs)) {
+    if (!richiedi(finestra, QStringLiteral("no window is open"))) {
         QCoreApplication::exit(controlloFallito);
         return;
     }
-    if (diario_.back().endsWith(u"program started"_qs))
-        richiedi(centrata(*finestra), u"the start window comes up centred"_qs);
+    if (diario_.back().endsWith(QStringLiteral("program started")))
+        richiedi(centrata(*finestra), QStringLiteral("the start window comes up centred"));
     ++eventi_;
     const Effetto atteso = agisci(*finestra);
     if (fineRichiesta_)
@@ -482,7 +489,7 @@ void Bambino::attendiFine(int giri)
             attendiFine(giri - 1);
             return;
         }
-        richiedi(false, u"the program asked to end, but its event loop goes on"_qs);
+        richiedi(false, QStringLiteral("the program asked to end, but its event loop goes on"));
         QCoreApplication::exit(controlloFallito);
     });
 }
@@ -492,9 +499,9 @@ void Bambino::collegaInizio(Frminizio& inizio)
     geometrieInizio_.clear();
     for (QWidget* figlio : inizio.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         geometrieInizio_.emplace_back(figlio, figlio->geometry());
-    auto* cmdesci = inizio.findChild<QPushButton*>(u"cmdesci"_qs);
-    auto* cmdparti = inizio.findChild<QPushButton*>(u"cmdparti"_qs);
-    if (!richiedi(cmdesci && cmdparti, u"the start window has its two buttons"_qs))
+    auto* cmdesci = inizio.findChild<QPushButton*>(QStringLiteral("cmdesci"));
+    auto* cmdparti = inizio.findChild<QPushButton*>(QStringLiteral("cmdparti"));
+    if (!richiedi(cmdesci && cmdparti, QStringLiteral("the start window has its two buttons")))
         return;
     connect(cmdesci, &QAbstractButton::clicked, turno_, [this] { fineRichiesta_ = true; });
     connect(cmdparti, &QAbstractButton::clicked, turno_, [this] {
@@ -506,7 +513,7 @@ void Bambino::collegaInizio(Frminizio& inizio)
 void Bambino::collegaRete(Frmrete& rete)
 {
     rete_ = Rete(&rete);
-    if (!richiedi(rete_.completa(), u"the network window has all its controls"_qs))
+    if (!richiedi(rete_.completa(), QStringLiteral("the network window has all its controls")))
         return;
     for (QWidget* figlio : rete.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         geometrieRete_.emplace_back(figlio, figlio->geometry());
@@ -518,14 +525,15 @@ void Bambino::collegaRete(Frmrete& rete)
     // The window as it first comes.
     const Schema schema = rete_.schema();
     schemaPrima_ = schema;
-    richiedi(rete_.txt[0]->text() == testoDi(schema.nodi[0]), u"txt1 shows the start value"_qs);
+    richiedi(rete_.txt[0]->text() == testoDi(schema.nodi[0]), QStringLiteral("txt1 shows the start value"));
     const Caselle vuote{};
-    richiedi(rete_.caselle() == vuote, u"the boxes start empty"_qs);
-    richiedi(rete_.lblmess->text().isEmpty(), u"lblmess starts empty"_qs);
-    richiedi(!rete_.timer->isActive(), u"the timer starts off"_qs);
-    richiedi(rete.focusWidget() == rete_.txt[1], u"the focus starts in txt2"_qs);
+    richiedi(rete_.caselle() == vuote, QStringLiteral("the boxes start empty"));
+    richiedi(rete_.lblmess->text().isEmpty(), QStringLiteral("lblmess starts empty"));
+    richiedi(!rete_.timer->isActive(), QStringLiteral("the timer starts off"));
+    richiedi(rete.focusWidget() == rete_.txt[1], QStringLiteral("the focus starts in txt2"));
     richiedi(centrata(rete), [&] {
-        return u"the network window comes up centred, not at %1, %2"_qs.arg(rete.frameGeometry().left())
+        return QStringLiteral("the network window comes up centred, not at %1, %2")
+            .arg(rete.frameGeometry().left())
             .arg(rete.frameGeometry().top());
     });
 }
@@ -549,7 +557,7 @@ Bambino::Effetto Bambino::agisci(QWidget& finestra)
     if (finestra.isMinimized())
         return dallaBarra(finestra);
     if (!finestra.isActiveWindow()) {
-        descrivi(u"activate the window"_qs);
+        descrivi(QStringLiteral("activate the window"));
         finestra.activateWindow();
         return Effetto::Nessuno;
     }
@@ -571,30 +579,30 @@ Bambino::Effetto Bambino::agisci(QWidget& finestra)
         return tutteGiuste();
     case 5:
         if (!rete_.timer->isActive()) {
-            descrivi(u"timer tick, the timer is off"_qs);
+            descrivi(QStringLiteral("timer tick, the timer is off"));
             return Effetto::Nessuno;
         }
         {
             // The event by which the timer ticks, without waiting for it.
-            descrivi(u"timer tick"_qs);
+            descrivi(QStringLiteral("timer tick"));
             QTimerEvent tick(rete_.timer->timerId());
             QCoreApplication::sendEvent(rete_.timer, &tick);
-            richiedi(rete_.lblmess->text().isEmpty(), u"a tick empties lblmess"_qs);
+            richiedi(rete_.lblmess->text().isEmpty(), QStringLiteral("a tick empties lblmess"));
         }
         return Effetto::Nessuno;
     case 6:
         return ridimensiona(finestra);
     case 7:
-        descrivi(u"minimise"_qs);
+        descrivi(QStringLiteral("minimise"));
         finestra.showMinimized();
         return Effetto::Nessuno;
     case 8:
-        descrivi(u"maximise"_qs);
+        descrivi(QStringLiteral("maximise"));
         finestra.showMaximized();
         ridisegna_ = true;
         return Effetto::Nessuno;
     case 9:
-        descrivi(u"close %1 from its title bar"_qs.arg(finestra.objectName()));
+        descrivi(QStringLiteral("close %1 from its title bar").arg(finestra.objectName()));
         finestra.windowHandle()->close();
         return Effetto::Fine;
     }
@@ -607,23 +615,23 @@ Bambino::Effetto Bambino::dallaBarra(QWidget& finestra)
 {
     switch (caso_.pesato({85, 10, 5})) {
     case 0:
-        descrivi(u"restore"_qs);
+        descrivi(QStringLiteral("restore"));
         finestra.showNormal();
         finestra.activateWindow();
         ridisegna_ = true;
         return Effetto::Nessuno;
     case 1:
         if (&finestra == rete_.finestra && rete_.timer->isActive()) {
-            descrivi(u"timer tick while minimised"_qs);
+            descrivi(QStringLiteral("timer tick while minimised"));
             QTimerEvent tick(rete_.timer->timerId());
             QCoreApplication::sendEvent(rete_.timer, &tick);
-            richiedi(rete_.lblmess->text().isEmpty(), u"a tick empties lblmess"_qs);
+            richiedi(rete_.lblmess->text().isEmpty(), QStringLiteral("a tick empties lblmess"));
         } else {
-            descrivi(u"nothing while minimised"_qs);
+            descrivi(QStringLiteral("nothing while minimised"));
         }
         return Effetto::Nessuno;
     default:
-        descrivi(u"close %1 while minimised"_qs.arg(finestra.objectName()));
+        descrivi(QStringLiteral("close %1 while minimised").arg(finestra.objectName()));
         finestra.windowHandle()->close();
         return Effetto::Fine;
     }
@@ -655,13 +663,13 @@ Bambino::Effetto Bambino::tasto(QWidget& finestra)
             c = segni[caso_.intero(0, int(segni.size()) - 1)];
         if (scelta == 1 && caso_.volte(0.2)) {
             // A letter that no key of the keyboard's own layout gives.
-            static const QString altre = u"èéàùç€°§ß中ж\u00A0"_qs;
+            static const QString altre = QStringLiteral("èéàùç€°§ß中ж\u00A0");
             const QString testo = altre.mid(caso_.intero(0, int(altre.size()) - 1), 1);
-            descrivi(u"key «%1» to %2"_qs.arg(testo, dove));
+            descrivi(QStringLiteral("key «%1» to %2").arg(testo, dove));
             QTest::sendKeyEvent(QTest::Click, bersaglio, Qt::Key_unknown, testo, Qt::NoModifier);
             return Effetto::Nessuno;
         }
-        descrivi(u"key «%1» to %2"_qs.arg(QLatin1Char(c)).arg(dove));
+        descrivi(QStringLiteral("key «%1» to %2").arg(QLatin1Char(c)).arg(dove));
         QTest::keyClick(bersaglio, c);
         return c == ' ' ? effettoDi(bersaglio) : Effetto::Nessuno;
     }
@@ -673,7 +681,7 @@ Bambino::Effetto Bambino::tasto(QWidget& finestra)
             : scelta == 19                ? 'f'
             : scelta == 20                ? 'e'
                                           : char('a' + caso_.intero(0, 25));
-        descrivi(u"Alt+%1 to %2"_qs.arg(QChar(QLatin1Char(lettera)).toUpper()).arg(dove));
+        descrivi(QStringLiteral("Alt+%1 to %2").arg(QChar(QLatin1Char(lettera)).toUpper()).arg(dove));
         QTest::keyClick(bersaglio, lettera, Qt::AltModifier);
         if (rete && lettera == 'c')
             return Effetto::Controllo;
@@ -715,7 +723,7 @@ Bambino::Effetto Bambino::tasto(QWidget& finestra)
     // Ctrl+Enter share case 10.
     const int indice = scelta == 10 ? caso_.uno(std::vector<int>{6, 14, 15, 16, 17}) : scelta - 4;
     const Speciale& s = speciali[std::size_t(indice)];
-    descrivi(u"%1 to %2"_qs.arg(QLatin1String(s.nome)).arg(dove));
+    descrivi(QStringLiteral("%1 to %2").arg(QLatin1String(s.nome)).arg(dove));
     QTest::keyClick(bersaglio, s.tasto, s.modificatori);
     return s.preme ? effettoDi(bersaglio) : Effetto::Nessuno;
 }
@@ -741,12 +749,17 @@ Bambino::Effetto Bambino::clic(QWidget& finestra)
 
     const QPoint locale = bersaglio->mapFrom(&finestra, punto);
     if (qobject_cast<QLineEdit*>(bersaglio) && caso_.volte(0.1)) {
-        descrivi(u"double click at (%1, %2) on %3"_qs.arg(punto.x()).arg(punto.y()).arg(bersaglio->objectName()));
+        descrivi(QStringLiteral("double click at (%1, %2) on %3")
+                     .arg(punto.x())
+                     .arg(punto.y())
+                     .arg(bersaglio->objectName()));
         QTest::mouseDClick(bersaglio, Qt::LeftButton, Qt::NoModifier, locale);
         return Effetto::Nessuno;
     }
-    descrivi(u"click at (%1, %2) on %3"_qs.arg(punto.x()).arg(punto.y()).arg(controllo ? controllo->objectName()
-                                                                                       : u"the window"_qs));
+    descrivi(QStringLiteral("click at (%1, %2) on %3")
+                 .arg(punto.x())
+                 .arg(punto.y())
+                 .arg(controllo ? controllo->objectName() : QStringLiteral("the window")));
     QTest::mouseClick(bersaglio, Qt::LeftButton, Qt::NoModifier, locale);
     return effettoDi(controllo);
 }
@@ -772,8 +785,9 @@ Bambino::Effetto Bambino::tenuto(QWidget& finestra)
                                                 {Qt::Key_Tab, "\t", Qt::NoModifier, "Tab", false}}};
     const Tenibile& t = tasti[std::size_t(caso_.intero(0, int(tasti.size()) - 1))];
     const int ripetizioni = caso_.intero(1, 40);
-    descrivi(
-        u"hold %1 down on %2 for %3 repeats"_qs.arg(QLatin1String(t.nome), bersaglio->objectName()).arg(ripetizioni));
+    descrivi(QStringLiteral("hold %1 down on %2 for %3 repeats")
+                 .arg(QLatin1String(t.nome), bersaglio->objectName())
+                 .arg(ripetizioni));
     // Each event goes to whatever has the focus by then.
     auto ricevente = [&finestra] {
         QWidget* ora = QApplication::focusWidget();
@@ -800,7 +814,8 @@ Bambino::Effetto Bambino::trascina(QWidget& finestra)
     const QPoint su = caso_.volte(0.5) ? puntoIn(area) : giu + QPoint(caso_.intero(-30, 30), caso_.intero(-30, 30));
     QWidget* sotto = finestra.childAt(giu);
     QWidget* bersaglio = sotto ? sotto : &finestra;
-    descrivi(u"mouse down at (%1, %2) on %3, up at (%4, %5)"_qs.arg(giu.x())
+    descrivi(QStringLiteral("mouse down at (%1, %2) on %3, up at (%4, %5)")
+                 .arg(giu.x())
                  .arg(giu.y())
                  .arg(bersaglio->objectName())
                  .arg(su.x())
@@ -828,7 +843,7 @@ bool Bambino::raggiungi(QLineEdit* casella)
         }
     }
     return richiedi(QApplication::focusWidget() == casella,
-                    [&] { return u"%1 takes the focus"_qs.arg(casella->objectName()); });
+                    [&] { return QStringLiteral("%1 takes the focus").arg(casella->objectName()); });
 }
 
 // Replaces what the box holds by the text, typed key by key.
@@ -854,11 +869,11 @@ QString variante(Caso& caso, const QString& giusto, bool numero)
     case 2:
         return u' ' + giusto + u' ';
     case 3:
-        return numero ? giusto + u",0"_qs : giusto.mid(1);
+        return numero ? giusto + QStringLiteral(",0") : giusto.mid(1);
     case 4:
         return numero ? u'+' + giusto : giusto + u'0';
     case 5:
-        return giusto + u".5"_qs;
+        return giusto + QStringLiteral(".5");
     default:
         return QString();
     }
@@ -870,7 +885,7 @@ Bambino::Effetto Bambino::risposta()
     const auto i = std::size_t(caso_.intero(0, 8));
     QLineEdit* casella = rete_.esaminata(i);
     const QString testo = variante(caso_, rispostaGiusta(schema, i), i == 7);
-    descrivi(u"write %1 into %2"_qs.arg(breve(testo), casella->objectName()));
+    descrivi(QStringLiteral("write %1 into %2").arg(breve(testo), casella->objectName()));
     scrivi(casella, testo);
     return Effetto::Nessuno;
 }
@@ -895,7 +910,7 @@ Bambino::Effetto Bambino::tutteGiuste()
     const int modo = caso_.pesato({3, 3, 2, 1, 1});
     static const std::array<const char*, 5> nomi{"Alt+C", "a click on cmdconferma", "Tab, Enter", "Tab, Space",
                                                  "Tab, keypad Enter"};
-    descrivi(u"fill in %1, then %2"_qs.arg(scritte.join(u' '), QLatin1String(nomi[std::size_t(modo)])));
+    descrivi(QStringLiteral("fill in %1, then %2").arg(scritte.join(u' '), QLatin1String(nomi[std::size_t(modo)])));
     if (modo == 0 || (modo == 1 && !rete_.cmdconferma->geometry().intersects(rete_.finestra->rect()))) {
         QTest::keyClick(QApplication::focusWidget(), 'c', Qt::AltModifier);
     } else if (modo == 1) {
@@ -905,7 +920,7 @@ Bambino::Effetto Bambino::tutteGiuste()
     } else {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         if (!richiedi(QApplication::focusWidget() == rete_.cmdconferma,
-                      u"Tab goes from txtcomgialla to cmdconferma"_qs))
+                      QStringLiteral("Tab goes from txtcomgialla to cmdconferma")))
             return Effetto::Nessuno;
         if (modo == 2)
             QTest::keyClick(rete_.cmdconferma, Qt::Key_Return);
@@ -925,7 +940,7 @@ QString Bambino::testoCasuale(int lunghezza)
     static const std::array<char16_t, 22> rari{0x00A0, 0x2007, 0x3000, 0x200B, 0x200D, 0x202E, 0x202D, 0x2066,
                                                0xFEFF, 0x0301, 0xFF11, 0x0663, 0x0000, 0xD800, 0xDC00, 0xFFFD,
                                                0x00E8, 0x4E2D, 0x0E01, 0x05D0, 0x0627, 0x2028};
-    static const QString comuni = u"0123456789+-.,  abcxyzEF\t\n\r"_qs;
+    static const QString comuni = QStringLiteral("0123456789+-.,  abcxyzEF\t\n\r");
     QString testo;
     testo.reserve(lunghezza);
     while (testo.size() < lunghezza) {
@@ -935,7 +950,7 @@ QString Bambino::testoCasuale(int lunghezza)
         else if (scelta < 98)
             testo += QChar(rari[std::size_t(caso_.intero(0, int(rari.size()) - 1))]);
         else
-            testo += u"\U0001F600"_qs;
+            testo += QStringLiteral("\U0001F600");
     }
     testo.truncate(lunghezza);
     return testo;
@@ -974,8 +989,9 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
     QWidget* fuoco = QApplication::focusWidget();
     QWidget* bersaglio = fuoco && fuoco->window() == &finestra ? fuoco : &finestra;
     const bool maiuscole = caso_.volte(0.2);
-    descrivi(u"paste %1 with %2 into %3"_qs.arg(breve(testo), maiuscole ? u"Shift+Insert"_qs : u"Ctrl+V"_qs,
-                                                bersaglio->objectName()));
+    descrivi(QStringLiteral("paste %1 with %2 into %3")
+                 .arg(breve(testo), maiuscole ? QStringLiteral("Shift+Insert") : QStringLiteral("Ctrl+V"),
+                      bersaglio->objectName()));
     QGuiApplication::clipboard()->setText(testo);
     if (maiuscole)
         QTest::keyClick(bersaglio, Qt::Key_Insert, Qt::ShiftModifier);
@@ -984,7 +1000,7 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
     // Every box takes any text whole, however long.
     if (casella)
         richiedi(casella->text().size() >= testo.size(),
-                 [&] { return u"%1 takes the whole of a pasted text"_qs.arg(casella->objectName()); });
+                 [&] { return QStringLiteral("%1 takes the whole of a pasted text").arg(casella->objectName()); });
     return Effetto::Nessuno;
 }
 
@@ -994,8 +1010,8 @@ Bambino::Effetto Bambino::ridimensiona(QWidget& finestra)
     const QSize misura = caso_.volte(0.4) ? normale : QSize(caso_.intero(1, 1400), caso_.intero(1, 1000));
     const QPoint posto(caso_.intero(-200, 1000), caso_.intero(-200, 800));
     const bool sposta = caso_.volte(0.3);
-    descrivi(sposta ? u"move to (%1, %2)"_qs.arg(posto.x()).arg(posto.y())
-                    : u"resize to %1 × %2"_qs.arg(misura.width()).arg(misura.height()));
+    descrivi(sposta ? QStringLiteral("move to (%1, %2)").arg(posto.x()).arg(posto.y())
+                    : QStringLiteral("resize to %1 × %2").arg(misura.width()).arg(misura.height()));
     if (finestra.isMaximized() || finestra.isFullScreen())
         finestra.showNormal();
     if (sposta)
@@ -1034,29 +1050,33 @@ void Bambino::controllato()
         errori += sbagliata[i];
     }
     if (!richiedi(rete_.finestra->esercizio().errori == errori, [&] {
-            return u"errori %1, but %2 boxes are wrong"_qs.arg(rete_.finestra->esercizio().errori).arg(errori);
+            return QStringLiteral("errori %1, but %2 boxes are wrong")
+                .arg(rete_.finestra->esercizio().errori)
+                .arg(errori);
         }))
         return;
-    richiedi(rete_.timer->isActive(), u"a check switches the timer on"_qs);
+    richiedi(rete_.timer->isActive(), QStringLiteral("a check switches the timer on"));
     const Caselle dopo = rete_.caselle();
     if (errori > 0) {
-        richiedi(rete_.lblmess->text() == attento, u"lblmess after a wrong answer"_qs);
-        richiedi(rete_.schema() == schema, u"a failed check keeps the puzzle"_qs);
-        richiedi(rete_.txt[0]->text() == txt1Premuto_, u"a failed check keeps txt1"_qs);
-        richiedi(QApplication::focusWidget() == fuocoPremuto_, u"a failed check leaves the focus where it was"_qs);
+        richiedi(rete_.lblmess->text() == attento, QStringLiteral("lblmess after a wrong answer"));
+        richiedi(rete_.schema() == schema, QStringLiteral("a failed check keeps the puzzle"));
+        richiedi(rete_.txt[0]->text() == txt1Premuto_, QStringLiteral("a failed check keeps txt1"));
+        richiedi(QApplication::focusWidget() == fuocoPremuto_,
+                 QStringLiteral("a failed check leaves the focus where it was"));
         for (std::size_t i = 0; i < 9; ++i)
             richiedi(dopo[i] == (sbagliata[i] ? QString() : casellePremute_[i]), [&] {
-                return u"%1 after a check that found it %2"_qs.arg(rete_.esaminata(i)->objectName(),
-                                                                   sbagliata[i] ? u"wrong"_qs : u"right"_qs);
+                return QStringLiteral("%1 after a check that found it %2")
+                    .arg(rete_.esaminata(i)->objectName(),
+                         sbagliata[i] ? QStringLiteral("wrong") : QStringLiteral("right"));
             });
         return;
     }
     ++bravi_;
     schemaNuovo_ = true;
     txt1Scritto_ = false;
-    richiedi(rete_.lblmess->text() == bravo, u"lblmess after a right answer"_qs);
-    richiedi(dopo == Caselle{}, u"a right answer empties every box"_qs);
-    richiedi(rete_.finestra->focusWidget() == rete_.txt[1], u"a right answer puts the focus in txt2"_qs);
+    richiedi(rete_.lblmess->text() == bravo, QStringLiteral("lblmess after a right answer"));
+    richiedi(dopo == Caselle{}, QStringLiteral("a right answer empties every box"));
+    richiedi(rete_.finestra->focusWidget() == rete_.txt[1], QStringLiteral("a right answer puts the focus in txt2"));
 }
 
 void Bambino::verifica(Effetto atteso)
@@ -1064,38 +1084,41 @@ void Bambino::verifica(Effetto atteso)
     if (!guasto_.isEmpty())
         return;
     if (!richiedi(fineRichiesta_ == (atteso == Effetto::Fine),
-                  fineRichiesta_ ? u"the program ended"_qs : u"the program did not end"_qs))
+                  fineRichiesta_ ? QStringLiteral("the program ended") : QStringLiteral("the program did not end")))
         return;
     if (fineRichiesta_)
         return;
     richiedi(controlliEvento_ == (atteso == Effetto::Controllo ? 1 : 0), [&] {
-        return u"%1 checks instead of %2"_qs.arg(controlliEvento_).arg(atteso == Effetto::Controllo ? 1 : 0);
+        return QStringLiteral("%1 checks instead of %2")
+            .arg(controlliEvento_)
+            .arg(atteso == Effetto::Controllo ? 1 : 0);
     });
     richiedi(partenzeEvento_ == (atteso == Effetto::Partenza ? 1 : 0),
-             [&] { return u"the start button went off %1 times"_qs.arg(partenzeEvento_); });
+             [&] { return QStringLiteral("the start button went off %1 times").arg(partenzeEvento_); });
 
     // Exactly one of the two windows is open, and nothing else is.
     Frminizio* inizio = frminizioSeEsiste();
     Frmrete* rete = frmreteSeEsiste();
     const bool inizioAperta = inizio && inizio->isVisible();
     const bool reteAperta = rete && rete->isVisible();
-    if (!richiedi(inizioAperta != reteAperta,
-                  [&] { return u"open windows: start %1, network %2"_qs.arg(inizioAperta).arg(reteAperta); }))
+    if (!richiedi(inizioAperta != reteAperta, [&] {
+            return QStringLiteral("open windows: start %1, network %2").arg(inizioAperta).arg(reteAperta);
+        }))
         return;
     const auto finestre = QApplication::topLevelWidgets();
     for (QWidget* finestra : finestre)
         richiedi(!finestra->isVisible() || finestra == inizio || finestra == rete, [&] {
-            return u"a window of its own: %1 %2"_qs.arg(QLatin1String(finestra->metaObject()->className()),
-                                                        finestra->objectName());
+            return QStringLiteral("a window of its own: %1 %2")
+                .arg(QLatin1String(finestra->metaObject()->className()), finestra->objectName());
         });
     if (atteso == Effetto::Partenza) {
         if (!richiedi(!inizioAperta && reteAperta && !rete_.finestra,
-                      u"the start button opens the network window and closes the start window"_qs))
+                      QStringLiteral("the start button opens the network window and closes the start window")))
             return;
         collegaRete(*rete);
         ridisegna_ = true;
     } else if (reteAperta) {
-        richiedi(rete_.finestra == rete, u"the network window opens by the start button alone"_qs);
+        richiedi(rete_.finestra == rete, QStringLiteral("the network window opens by the start button alone"));
     }
     if (reteAperta)
         verificaRete();
@@ -1112,23 +1135,23 @@ void Bambino::verifica(Effetto atteso)
 
 void Bambino::verificaRete()
 {
-    if (!richiedi(rete_.completa(), u"the network window is the one the start button opened"_qs))
+    if (!richiedi(rete_.completa(), QStringLiteral("the network window is the one the start button opened")))
         return;
     const Schema schema = rete_.schema();
     const QString violata = regolaViolata(schema);
-    richiedi(violata.isEmpty(), [&] { return u"the puzzle breaks a rule: "_qs + violata; });
-    richiedi(schemaNuovo_ || schema == schemaPrima_, u"the puzzle changed without a right answer"_qs);
+    richiedi(violata.isEmpty(), [&] { return QStringLiteral("the puzzle breaks a rule: ") + violata; });
+    richiedi(schemaNuovo_ || schema == schemaPrima_, QStringLiteral("the puzzle changed without a right answer"));
     if (!txt1Scritto_)
-        richiedi(rete_.txt[0]->text() == testoDi(schema.nodi[0]), u"txt1 shows the start value"_qs);
+        richiedi(rete_.txt[0]->text() == testoDi(schema.nodi[0]), QStringLiteral("txt1 shows the start value"));
 
-    richiedi(rete_.txtcg->isHidden() && !rete_.txtcg->isVisible(), u"txtcg is hidden"_qs);
+    richiedi(rete_.txtcg->isHidden() && !rete_.txtcg->isVisible(), QStringLiteral("txtcg is hidden"));
     richiedi(!rete_.txtcg->hasFocus() && rete_.finestra->focusWidget() != rete_.txtcg
                  && QApplication::focusWidget() != rete_.txtcg,
-             u"txtcg never has the focus"_qs);
+             QStringLiteral("txtcg never has the focus"));
     const QString messaggio = rete_.lblmess->text();
     richiedi(messaggio.isEmpty() || messaggio == attento || messaggio == bravo,
-             [&] { return u"lblmess «%1»"_qs.arg(messaggio); });
-    richiedi(rete_.timer->isActive() == (controlliVita_ > 0), u"the timer runs from the first check on"_qs);
+             [&] { return QStringLiteral("lblmess «%1»").arg(messaggio); });
+    richiedi(rete_.timer->isActive() == (controlliVita_ > 0), QStringLiteral("the timer runs from the first check on"));
     verificaGeometrie(*rete_.finestra, geometrieRete_);
 }
 
@@ -1136,8 +1159,8 @@ void Bambino::verificaGeometrie(QWidget& finestra, const std::vector<std::pair<Q
 {
     for (const auto& [controllo, rettangolo] : geometrie)
         if (!richiedi(controllo && controllo->geometry() == rettangolo, [&] {
-                return u"%1 keeps its place in %2"_qs.arg(controllo ? controllo->objectName() : u"a control"_qs,
-                                                          finestra.objectName());
+                return QStringLiteral("%1 keeps its place in %2")
+                    .arg(controllo ? controllo->objectName() : QStringLiteral("a control"), finestra.objectName());
             }))
             return;
 }
@@ -1163,8 +1186,10 @@ void Bambino::verificaDisegno(QWidget& finestra, const QColor& sfondo)
             const auto* riga = reinterpret_cast<const QRgb*>(pixel.constScanLine(y));
             for (int x = sinistra; x <= destra; ++x)
                 if (!richiedi(qRgb(qRed(riga[x]), qGreen(riga[x]), qBlue(riga[x])) == sfondo.rgb(), [&] {
-                        return u"pixel (%1, %2) of %3 outside every control is %4"_qs.arg(x).arg(y).arg(
-                            finestra.objectName(), QColor(riga[x]).name());
+                        return QStringLiteral("pixel (%1, %2) of %3 outside every control is %4")
+                            .arg(x)
+                            .arg(y)
+                            .arg(finestra.objectName(), QColor(riga[x]).name());
                     }))
                     return;
         }
@@ -1173,7 +1198,7 @@ void Bambino::verificaDisegno(QWidget& finestra, const QColor& sfondo)
 
 void Bambino::descrivi(const QString& evento)
 {
-    diario_.push_back(u"#%1 %2"_qs.arg(eventi_).arg(evento));
+    diario_.push_back(QStringLiteral("#%1 %2").arg(eventi_).arg(evento));
     if (diario_.size() > 25)
         diario_.pop_front();
 }
@@ -1181,14 +1206,15 @@ void Bambino::descrivi(const QString& evento)
 void Bambino::fallisci(const QString& cosa)
 {
     QStringList righe{
-        u"%1, at event #%2 of %3 (run %4). Replay with ZEFIRANDA_SEME=%5 ZEFIRANDA_EVENTI=%3."_qs.arg(cosa)
+        QStringLiteral("%1, at event #%2 of %3 (run %4). Replay with ZEFIRANDA_SEME=%5 ZEFIRANDA_EVENTI=%3.")
+            .arg(cosa)
             .arg(eventi_)
             .arg(totale_)
             .arg(vite_)
             .arg(seme_),
-        u"The latest events:"_qs};
+        QStringLiteral("The latest events:")};
     for (const QString& evento : diario_)
-        righe << u"  "_qs + evento;
+        righe << QStringLiteral("  ") + evento;
     guasto_ = righe.join(u'\n');
 }
 

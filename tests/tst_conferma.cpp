@@ -39,10 +39,11 @@ const char* nomeModo(Modo modo)
 constexpr std::array<Modo, 5> modi{Modo::Mouse, Modo::Spazio, Modo::Invio, Modo::InvioTastierino, Modo::Alt};
 
 // The boxes the check examines, in its order.
-const QStringList esaminate{u"txt2"_qs, u"txt3"_qs, u"txt4"_qs, u"txt5"_qs,        u"txt6"_qs,
-                            u"txt7"_qs, u"txt8"_qs, u"txt9"_qs, u"txtcomgialla"_qs};
-const QString attento = u"Attento... correggiti!"_qs;
-const QString bravo = u"Bravo!"_qs;
+const QStringList esaminate{QStringLiteral("txt2"), QStringLiteral("txt3"), QStringLiteral("txt4"),
+                            QStringLiteral("txt5"), QStringLiteral("txt6"), QStringLiteral("txt7"),
+                            QStringLiteral("txt8"), QStringLiteral("txt9"), QStringLiteral("txtcomgialla")};
+const QString attento = QStringLiteral("Attento... correggiti!");
+const QString bravo = QStringLiteral("Bravo!");
 
 // Types text key by key into the widget with the focus, as a keyboard would:
 // one key event per character, a whole surrogate pair in one event.
@@ -90,16 +91,16 @@ public:
     }
 
     QLineEdit* casella(const QString& nome) const { return rete->findChild<QLineEdit*>(nome); }
-    QLineEdit* txt(int n) const { return casella(u"txt"_qs + QString::number(n)); }
+    QLineEdit* txt(int n) const { return casella(QStringLiteral("txt") + QString::number(n)); }
     QString testo(const QString& nome) const
     {
         if (auto* c = casella(nome))
             return c->text();
         return rete->findChild<QLabel*>(nome)->text();
     }
-    QString messaggio() const { return testo(u"lblmess"_qs); }
+    QString messaggio() const { return testo(QStringLiteral("lblmess")); }
     QPushButton* pulsante(const char* nome) const { return rete->findChild<QPushButton*>(QString::fromLatin1(nome)); }
-    QTimer* timer() const { return rete->findChild<QTimer*>(u"timer"_qs); }
+    QTimer* timer() const { return rete->findChild<QTimer*>(QStringLiteral("timer")); }
     QString fuoco() const
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
@@ -172,7 +173,7 @@ struct Lettura {
 
 bool leggiOperatore(const QString& didascalia, int& passo)
 {
-    static const QRegularExpression forma(u"^= ([+-]) (\\d+)$"_qs);
+    static const QRegularExpression forma(QStringLiteral("^= ([+-]) (\\d+)$"));
     const QRegularExpressionMatch m = forma.match(didascalia);
     if (!m.hasMatch())
         return false;
@@ -212,7 +213,9 @@ void TstConferma::esempi_data()
 
     // Blue plus 4, red plus 2, start 3: nodes 3 7 11 / 5 9 13 / 7 11 15, yellow "+6".
     const auto piu = estrazioniPer(1, 1, 3, 4, 2);
-    const QStringList giuste{u"7"_qs, u"11"_qs, u"5"_qs, u"9"_qs, u"13"_qs, u"7"_qs, u"11"_qs, u"15"_qs, u"+6"_qs};
+    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
+                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
+                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
     auto con = [&giuste](std::initializer_list<std::pair<int, QString>> cambi) {
         QStringList voci = giuste;
         for (const auto& [indice, testo] : cambi)
@@ -221,9 +224,11 @@ void TstConferma::esempi_data()
     };
     const int gialla = 10;
     const auto zero = estrazioniPer(2, 1, 0, 6, 6);  // nodes 12 6 0 / 18 12 6 / 24 18 12, yellow "0"
-    const QStringList nodiZero{u"6"_qs, u"0"_qs, u"18"_qs, u"12"_qs, u"6"_qs, u"24"_qs, u"18"_qs, u"12"_qs};
+    const QStringList nodiZero{QStringLiteral("6"), QStringLiteral("0"),  QStringLiteral("18"), QStringLiteral("12"),
+                               QStringLiteral("6"), QStringLiteral("24"), QStringLiteral("18"), QStringLiteral("12")};
     const auto meno = estrazioniPer(2, 2, 9, 10, 10);  // nodes 49 39 29 / 39 29 19 / 29 19 9, yellow "-20"
-    const QStringList nodiMeno{u"39"_qs, u"29"_qs, u"39"_qs, u"29"_qs, u"19"_qs, u"29"_qs, u"19"_qs, u"9"_qs};
+    const QStringList nodiMeno{QStringLiteral("39"), QStringLiteral("29"), QStringLiteral("39"), QStringLiteral("29"),
+                               QStringLiteral("19"), QStringLiteral("29"), QStringLiteral("19"), QStringLiteral("9")};
 
     struct Esempio {
         const char* nome;
@@ -233,23 +238,26 @@ void TstConferma::esempi_data()
     };
     const std::vector<Esempio> esempi{
         {"all right", piu, giuste, {}},
-        {"yellow 6 for +6", piu, con({{gialla, u"6"_qs}}), {u"txtcomgialla"_qs}},
+        {"yellow 6 for +6", piu, con({{gialla, QStringLiteral("6")}}), {QStringLiteral("txtcomgialla")}},
         {"txt9 left empty", piu, con({{9, QString()}}), {}},
-        {"txt9 015", piu, con({{9, u"015"_qs}}), {}},
-        {"txt2 07", piu, con({{2, u"07"_qs}}), {u"txt2"_qs}},
-        {"txt5 with a leading space", piu, con({{5, u" 9"_qs}}), {u"txt5"_qs}},
-        {"txt9 16 and txt6 12", piu, con({{9, u"16"_qs}, {6, u"12"_qs}}), {u"txt6"_qs, u"txt9"_qs}},
-        {"every box empty", piu, QStringList(9), esaminate.sliced(0, 7) + QStringList{u"txtcomgialla"_qs}},
-        {"txt9 in letters", piu, con({{9, u"quindici"_qs}}), {u"txt9"_qs}},
-        {"txt9 spaces only", piu, con({{9, u"   "_qs}}), {u"txt9"_qs}},
-        {"txt9 1e1", piu, con({{9, u"1e1"_qs}}), {u"txt9"_qs}},
-        {"yellow 0", zero, nodiZero + QStringList{u"0"_qs}, {}},
-        {"yellow +0 for 0", zero, nodiZero + QStringList{u"+0"_qs}, {u"txtcomgialla"_qs}},
-        {"yellow -0 for 0", zero, nodiZero + QStringList{u"-0"_qs}, {u"txtcomgialla"_qs}},
-        {"yellow -20", meno, nodiMeno + QStringList{u"-20"_qs}, {}},
-        {"yellow 20 for -20", meno, nodiMeno + QStringList{u"20"_qs}, {u"txtcomgialla"_qs}},
-        {"yellow +20 for -20", meno, nodiMeno + QStringList{u"+20"_qs}, {u"txtcomgialla"_qs}},
-        {"yellow - 20 for -20", meno, nodiMeno + QStringList{u"- 20"_qs}, {u"txtcomgialla"_qs}},
+        {"txt9 015", piu, con({{9, QStringLiteral("015")}}), {}},
+        {"txt2 07", piu, con({{2, QStringLiteral("07")}}), {QStringLiteral("txt2")}},
+        {"txt5 with a leading space", piu, con({{5, QStringLiteral(" 9")}}), {QStringLiteral("txt5")}},
+        {"txt9 16 and txt6 12",
+         piu,
+         con({{9, QStringLiteral("16")}, {6, QStringLiteral("12")}}),
+         {QStringLiteral("txt6"), QStringLiteral("txt9")}},
+        {"every box empty", piu, QStringList(9), esaminate.sliced(0, 7) + QStringList{QStringLiteral("txtcomgialla")}},
+        {"txt9 in letters", piu, con({{9, QStringLiteral("quindici")}}), {QStringLiteral("txt9")}},
+        {"txt9 spaces only", piu, con({{9, QStringLiteral("   ")}}), {QStringLiteral("txt9")}},
+        {"txt9 1e1", piu, con({{9, QStringLiteral("1e1")}}), {QStringLiteral("txt9")}},
+        {"yellow 0", zero, nodiZero + QStringList{QStringLiteral("0")}, {}},
+        {"yellow +0 for 0", zero, nodiZero + QStringList{QStringLiteral("+0")}, {QStringLiteral("txtcomgialla")}},
+        {"yellow -0 for 0", zero, nodiZero + QStringList{QStringLiteral("-0")}, {QStringLiteral("txtcomgialla")}},
+        {"yellow -20", meno, nodiMeno + QStringList{QStringLiteral("-20")}, {}},
+        {"yellow 20 for -20", meno, nodiMeno + QStringList{QStringLiteral("20")}, {QStringLiteral("txtcomgialla")}},
+        {"yellow +20 for -20", meno, nodiMeno + QStringList{QStringLiteral("+20")}, {QStringLiteral("txtcomgialla")}},
+        {"yellow - 20 for -20", meno, nodiMeno + QStringList{QStringLiteral("- 20")}, {QStringLiteral("txtcomgialla")}},
     };
     for (const Esempio& esempio : esempi)
         for (Modo modo : modi)
@@ -267,8 +275,8 @@ void TstConferma::esempi()
     Banco banco(poi(estratti));
     QVERIFY(banco.pronto);
     const Esercizio primo = banco.rete->esercizio();
-    const QStringList legenda{banco.testo(u"txt1"_qs), banco.testo(u"lblcomblu"_qs), banco.testo(u"lblcomrossa"_qs),
-                              banco.testo(u"txtcg"_qs)};
+    const QStringList legenda{banco.testo(QStringLiteral("txt1")), banco.testo(QStringLiteral("lblcomblu")),
+                              banco.testo(QStringLiteral("lblcomrossa")), banco.testo(QStringLiteral("txtcg"))};
     QVERIFY(!banco.timer()->isActive());
 
     for (qsizetype i = 0; i < esaminate.size(); ++i)
@@ -282,11 +290,11 @@ void TstConferma::esempi()
         for (const QString& nome : esaminate)
             QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(nome));
         QCOMPARE(*banco.estrazioni, 10);
-        QCOMPARE(banco.testo(u"txt1"_qs), u"19"_qs);
-        QCOMPARE(banco.testo(u"lblcomblu"_qs), u"= + 3"_qs);
-        QCOMPARE(banco.testo(u"lblcomrossa"_qs), u"= - 7"_qs);
-        QCOMPARE(banco.testo(u"txtcg"_qs), u"-4"_qs);
-        QCOMPARE(banco.fuoco(), u"txt2"_qs);
+        QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
+        QCOMPARE(banco.testo(QStringLiteral("lblcomblu")), QStringLiteral("= + 3"));
+        QCOMPARE(banco.testo(QStringLiteral("lblcomrossa")), QStringLiteral("= - 7"));
+        QCOMPARE(banco.testo(QStringLiteral("txtcg")), QStringLiteral("-4"));
+        QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
     } else {
         QCOMPARE(banco.messaggio(), attento);
         for (qsizetype i = 0; i < esaminate.size(); ++i)
@@ -295,11 +303,11 @@ void TstConferma::esempi()
         QCOMPARE(*banco.estrazioni, 5);
         QCOMPARE(banco.rete->esercizio().nodi, primo.nodi);
         QCOMPARE(banco.rete->esercizio().nodo9, primo.nodo9);
-        QCOMPARE((QStringList{banco.testo(u"txt1"_qs), banco.testo(u"lblcomblu"_qs), banco.testo(u"lblcomrossa"_qs),
-                              banco.testo(u"txtcg"_qs)}),
+        QCOMPARE((QStringList{banco.testo(QStringLiteral("txt1")), banco.testo(QStringLiteral("lblcomblu")),
+                              banco.testo(QStringLiteral("lblcomrossa")), banco.testo(QStringLiteral("txtcg"))}),
                  legenda);
         // The check leaves the focus where pressing the button put it.
-        QCOMPARE(banco.fuoco(), modo == Modo::Alt ? u"txtcomgialla"_qs : u"cmdconferma"_qs);
+        QCOMPARE(banco.fuoco(), modo == Modo::Alt ? QStringLiteral("txtcomgialla") : QStringLiteral("cmdconferma"));
     }
 }
 
@@ -307,20 +315,22 @@ void TstConferma::txt1NonContaMai()
 {
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
-    const QStringList giuste{u"7"_qs, u"11"_qs, u"5"_qs, u"9"_qs, u"13"_qs, u"7"_qs, u"11"_qs, u"15"_qs, u"+6"_qs};
-    banco.scrivi(u"txt1"_qs, u"tre"_qs);
+    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
+                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
+                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
+    banco.scrivi(QStringLiteral("txt1"), QStringLiteral("tre"));
     for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], i == 0 ? u"8"_qs : giuste[i]);
+        banco.scrivi(esaminate[i], i == 0 ? QStringLiteral("8") : giuste[i]);
 
     banco.premi("cmdconferma", Modo::Alt);
     QCOMPARE(banco.messaggio(), attento);
-    QCOMPARE(banco.testo(u"txt1"_qs), u"tre"_qs);
-    QCOMPARE(banco.testo(u"txt2"_qs), QString());
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("tre"));
+    QCOMPARE(banco.testo(QStringLiteral("txt2")), QString());
 
-    banco.scrivi(u"txt2"_qs, u"7"_qs);
+    banco.scrivi(QStringLiteral("txt2"), QStringLiteral("7"));
     banco.premi("cmdconferma", Modo::Alt);
     QCOMPARE(banco.messaggio(), bravo);
-    QCOMPARE(banco.testo(u"txt1"_qs), u"19"_qs);
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 }
 
 void TstConferma::timer()
@@ -333,7 +343,7 @@ void TstConferma::timer()
     QVERIFY(!timer->isSingleShot());
     QCOMPARE(banco.messaggio(), QString());
 
-    banco.scrivi(u"txt2"_qs, u"7"_qs);
+    banco.scrivi(QStringLiteral("txt2"), QStringLiteral("7"));
     banco.premi("cmdconferma", Modo::Alt);
     QVERIFY(timer->isActive());
     QCOMPARE(banco.messaggio(), attento);
@@ -342,15 +352,17 @@ void TstConferma::timer()
     QCOMPARE(banco.messaggio(), QString());
     QVERIFY(timer->isActive());
     // The tick touches nothing but the message.
-    QCOMPARE(banco.testo(u"txt2"_qs), u"7"_qs);
-    QCOMPARE(banco.testo(u"txt1"_qs), u"3"_qs);
+    QCOMPARE(banco.testo(QStringLiteral("txt2")), QStringLiteral("7"));
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("3"));
     QCOMPARE(*banco.estrazioni, 5);
 
     banco.tick();
     QCOMPARE(banco.messaggio(), QString());
     QVERIFY(timer->isActive());
 
-    const QStringList giuste{u"7"_qs, u"11"_qs, u"5"_qs, u"9"_qs, u"13"_qs, u"7"_qs, u"11"_qs, u"15"_qs, u"+6"_qs};
+    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
+                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
+                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
     for (qsizetype i = 0; i < esaminate.size(); ++i)
         banco.scrivi(esaminate[i], giuste[i]);
     banco.premi("cmdconferma", Modo::Mouse);
@@ -359,7 +371,7 @@ void TstConferma::timer()
     banco.tick();
     QCOMPARE(banco.messaggio(), QString());
     QVERIFY(timer->isActive());
-    QCOMPARE(banco.testo(u"txt1"_qs), u"19"_qs);
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 
     banco.premi("cmdconferma", Modo::Spazio);
     QCOMPARE(banco.messaggio(), attento);
@@ -379,23 +391,23 @@ void TstConferma::pulsanti_data()
     for (const char* pulsante : {"cmdconferma", "cmdfine"}) {
         const QString p = QString::fromLatin1(pulsante);
         const int c = p == u"cmdconferma" ? 1 : 0;
-        riga(p + u": Space"_qs, p, Qt::Key_Space, Qt::NoModifier, c, 1 - c);
-        riga(p + u": Return"_qs, p, Qt::Key_Return, Qt::NoModifier, c, 1 - c);
-        riga(p + u": keypad Enter"_qs, p, Qt::Key_Enter, Qt::KeypadModifier, c, 1 - c);
-        riga(p + u": Escape"_qs, p, Qt::Key_Escape, Qt::NoModifier, 0, 0);
-        riga(p + u": letter"_qs, p, Qt::Key_C, Qt::NoModifier, 0, 0);
+        riga(p + QStringLiteral(": Space"), p, Qt::Key_Space, Qt::NoModifier, c, 1 - c);
+        riga(p + QStringLiteral(": Return"), p, Qt::Key_Return, Qt::NoModifier, c, 1 - c);
+        riga(p + QStringLiteral(": keypad Enter"), p, Qt::Key_Enter, Qt::KeypadModifier, c, 1 - c);
+        riga(p + QStringLiteral(": Escape"), p, Qt::Key_Escape, Qt::NoModifier, 0, 0);
+        riga(p + QStringLiteral(": letter"), p, Qt::Key_C, Qt::NoModifier, 0, 0);
     }
     for (const char* nome : {"txt1", "txt2", "txt5", "txt9", "txtcomgialla", "cmdconferma", "cmdfine"}) {
         const QString n = QString::fromLatin1(nome);
-        riga(u"Alt+C in "_qs + n, n, Qt::Key_C, Qt::AltModifier, 1, 0);
-        riga(u"Alt+F in "_qs + n, n, Qt::Key_F, Qt::AltModifier, 0, 1);
+        riga(QStringLiteral("Alt+C in ") + n, n, Qt::Key_C, Qt::AltModifier, 1, 0);
+        riga(QStringLiteral("Alt+F in ") + n, n, Qt::Key_F, Qt::AltModifier, 0, 1);
     }
     for (const char* nome : {"txt1", "txt2", "txt9", "txtcomgialla"}) {
         const QString n = QString::fromLatin1(nome);
-        riga(u"Return in "_qs + n, n, Qt::Key_Return, Qt::NoModifier, 0, 0);
-        riga(u"keypad Enter in "_qs + n, n, Qt::Key_Enter, Qt::KeypadModifier, 0, 0);
-        riga(u"Escape in "_qs + n, n, Qt::Key_Escape, Qt::NoModifier, 0, 0);
-        riga(u"F in "_qs + n, n, Qt::Key_F, Qt::NoModifier, 0, 0);
+        riga(QStringLiteral("Return in ") + n, n, Qt::Key_Return, Qt::NoModifier, 0, 0);
+        riga(QStringLiteral("keypad Enter in ") + n, n, Qt::Key_Enter, Qt::KeypadModifier, 0, 0);
+        riga(QStringLiteral("Escape in ") + n, n, Qt::Key_Escape, Qt::NoModifier, 0, 0);
+        riga(QStringLiteral("F in ") + n, n, Qt::Key_F, Qt::NoModifier, 0, 0);
     }
 }
 
@@ -439,10 +451,10 @@ void TstConferma::fineTerminaIlProgramma()
     Frmrete& rete = frmrete();
     rete.show();
     QVERIFY(QTest::qWaitForWindowActive(&rete));
-    rete.findChild<QLineEdit*>(u"txt5"_qs)->setFocus();
+    rete.findChild<QLineEdit*>(QStringLiteral("txt5"))->setFocus();
 
     QTimer::singleShot(0, &rete, [&rete, modo] {
-        auto* fine = rete.findChild<QPushButton*>(u"cmdfine"_qs);
+        auto* fine = rete.findChild<QPushButton*>(QStringLiteral("cmdfine"));
         switch (modo) {
         case Modo::Mouse:
             QTest::mouseClick(fine, Qt::LeftButton);
@@ -504,20 +516,20 @@ void TstConferma::giocatore()
     QVERIFY(banco.pronto);
 
     for (int giro = 0; giro < 150; ++giro) {
-        const QString contesto = u"puzzle "_qs + QString::number(giro);
+        const QString contesto = QStringLiteral("puzzle ") + QString::number(giro);
         Lettura l;
         bool ok = false;
-        l.partenza = banco.testo(u"txt1"_qs).toInt(&ok);
+        l.partenza = banco.testo(QStringLiteral("txt1")).toInt(&ok);
         QVERIFY(ok);
-        QVERIFY(leggiOperatore(banco.testo(u"lblcomblu"_qs), l.blu));
-        QVERIFY(leggiOperatore(banco.testo(u"lblcomrossa"_qs), l.rosso));
+        QVERIFY(leggiOperatore(banco.testo(QStringLiteral("lblcomblu")), l.blu));
+        QVERIFY(leggiOperatore(banco.testo(QStringLiteral("lblcomrossa")), l.rosso));
 
         // txt2 ... txt9, then the yellow answer.
         QStringList giuste;
         for (int n = 2; n <= 9; ++n)
             giuste << QString::number(l.partenza + (n - 1) % 3 * l.blu + (n - 1) / 3 * l.rosso);
         const int gialla = l.blu + l.rosso;
-        giuste << (gialla > 0 ? u"+"_qs + QString::number(gialla) : QString::number(gialla));
+        giuste << (gialla > 0 ? QStringLiteral("+") + QString::number(gialla) : QString::number(gialla));
 
         QStringList voci;
         QStringList sbagliate;
@@ -527,19 +539,23 @@ void TstConferma::giocatore()
             QString voce = g;
             if (uniforme() < 0.25) {
                 if (i < 7)
-                    voce = scegli({piuUno, u"0"_qs + g, u" "_qs + g, g + u" "_qs, u"+"_qs + g, QString(), u"x"_qs,
-                                   g + u",0"_qs, u"\u0663"_qs});
+                    voce = scegli({piuUno, QStringLiteral("0") + g, QStringLiteral(" ") + g, g + QStringLiteral(" "),
+                                   QStringLiteral("+") + g, QString(), QStringLiteral("x"), g + QStringLiteral(",0"),
+                                   QStringLiteral("\u0663")});
                 else if (i == 7)
-                    voce = scegli({piuUno, u"x"_qs, u"1e1"_qs, u"  "_qs, u"+-"_qs + g, g + u"."_qs, g + u",5"_qs,
-                                   u"\u0663"_qs, g + u"\U0001F600"_qs});
+                    voce = scegli({piuUno, QStringLiteral("x"), QStringLiteral("1e1"), QStringLiteral("  "),
+                                   QStringLiteral("+-") + g, g + QStringLiteral("."), g + QStringLiteral(",5"),
+                                   QStringLiteral("\u0663"), g + QStringLiteral("\U0001F600")});
                 else
-                    voce = scegli({g.startsWith(u'+') ? g.mid(1) : u"+"_qs + g, u" "_qs + g, g + u"0"_qs, QString(),
-                                   u"="_qs + g, g + u",0"_qs});
+                    voce =
+                        scegli({g.startsWith(u'+') ? g.mid(1) : QStringLiteral("+") + g, QStringLiteral(" ") + g,
+                                g + QStringLiteral("0"), QString(), QStringLiteral("=") + g, g + QStringLiteral(",0")});
                 sbagliate << esaminate[i];
             } else if (i == 7 && uniforme() < 0.3) {
                 // Right for the number rule, or left empty and skipped.
                 voce =
-                    scegli({u"0"_qs + g, u" "_qs + g + u" "_qs, u"+"_qs + g, g + u",0"_qs, g + u".00"_qs, QString()});
+                    scegli({QStringLiteral("0") + g, QStringLiteral(" ") + g + QStringLiteral(" "),
+                            QStringLiteral("+") + g, g + QStringLiteral(",0"), g + QStringLiteral(".00"), QString()});
             }
             voci << voce;
         }
@@ -555,7 +571,8 @@ void TstConferma::giocatore()
             QVERIFY2(banco.messaggio() == attento, qPrintable(contesto));
             for (qsizetype i = 0; i < esaminate.size(); ++i)
                 QVERIFY2(banco.testo(esaminate[i]) == (sbagliate.contains(esaminate[i]) ? QString() : voci[i]),
-                         qPrintable(contesto + u": "_qs + esaminate[i] + u" \""_qs + voci[i] + u"\""_qs));
+                         qPrintable(contesto + QStringLiteral(": ") + esaminate[i] + QStringLiteral(" \"") + voci[i]
+                                    + QStringLiteral("\"")));
             QCOMPARE(*banco.estrazioni, estrazioni);
             for (const QString& nome : sbagliate)
                 banco.scrivi(nome, giuste[esaminate.indexOf(nome)]);
@@ -565,9 +582,9 @@ void TstConferma::giocatore()
         QVERIFY2(banco.messaggio() == bravo, qPrintable(contesto));
         QCOMPARE(*banco.estrazioni, estrazioni + 5);
         for (const QString& nome : esaminate)
-            QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(contesto + u": "_qs + nome));
-        QCOMPARE(banco.testo(u"txt1"_qs), QString::number(banco.rete->esercizio().nodo(1)));
-        QCOMPARE(banco.fuoco(), u"txt2"_qs);
+            QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(contesto + QStringLiteral(": ") + nome));
+        QCOMPARE(banco.testo(QStringLiteral("txt1")), QString::number(banco.rete->esercizio().nodo(1)));
+        QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
         if (dado(4) == 0)
             banco.tick();
     }
@@ -578,16 +595,16 @@ void TstConferma::robustezza_data()
     QTest::addColumn<QString>("testo");
     QTest::addColumn<bool>("giustoPerTxt9");
 
-    QTest::newRow("control characters") << u"\u0001\u0007\u001b[2J\u007f"_qs << false;
-    QTest::newRow("tab, newline and carriage return") << u"1\t\n\r5"_qs << false;
-    QTest::newRow("white space around the number") << u"\t15\r\n"_qs << true;
+    QTest::newRow("control characters") << QStringLiteral("\u0001\u0007\u001b[2J\u007f") << false;
+    QTest::newRow("tab, newline and carriage return") << QStringLiteral("1\t\n\r5") << false;
+    QTest::newRow("white space around the number") << QStringLiteral("\t15\r\n") << true;
     QTest::newRow("null characters") << QString(3, QChar(0)) << false;
-    QTest::newRow("emoji") << u"\U0001F600\U0001F44D\U0001F3FD"_qs << false;
+    QTest::newRow("emoji") << QStringLiteral("\U0001F600\U0001F44D\U0001F3FD") << false;
     QTest::newRow("lone surrogate") << QString(QChar(0xd83d)) << false;
-    QTest::newRow("right-to-left text") << u"\u05e9\u05dc\u05d5\u05dd \u0633\u0644\u0627\u0645"_qs << false;
-    QTest::newRow("right-to-left digits") << u"\u0661\u0665"_qs << false;
-    QTest::newRow("bidirectional override") << u"\u202e51"_qs << false;
-    QTest::newRow("combining marks") << u"1\u03035"_qs << false;
+    QTest::newRow("right-to-left text") << QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u0633\u0644\u0627\u0645") << false;
+    QTest::newRow("right-to-left digits") << QStringLiteral("\u0661\u0665") << false;
+    QTest::newRow("bidirectional override") << QStringLiteral("\u202e51") << false;
+    QTest::newRow("combining marks") << QStringLiteral("1\u03035") << false;
 }
 
 // Pasted text of every kind in every box is judged by the rules; the puzzle
@@ -609,9 +626,9 @@ void TstConferma::robustezza()
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome), nome == u"txt9" && giustoPerTxt9 ? testo : QString());
     QCOMPARE(banco.rete->esercizio().errori, giustoPerTxt9 ? 8 : 9);
-    QCOMPARE(banco.testo(u"txt1"_qs), u"3"_qs);
-    QCOMPARE(banco.testo(u"lblcomblu"_qs), u"= + 4"_qs);
-    QCOMPARE(banco.testo(u"txtcg"_qs), u"+6"_qs);
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("3"));
+    QCOMPARE(banco.testo(QStringLiteral("lblcomblu")), QStringLiteral("= + 4"));
+    QCOMPARE(banco.testo(QStringLiteral("txtcg")), QStringLiteral("+6"));
     QCOMPARE(*banco.estrazioni, 5);
 }
 
@@ -620,7 +637,7 @@ void TstConferma::unMegabyteInOgniCasella()
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
     const QString mega(1 << 20, u'7');
-    const QString zeri = QString(1 << 20, u'0') + u"15"_qs;
+    const QString zeri = QString(1 << 20, u'0') + QStringLiteral("15");
     for (const QString& nome : esaminate)
         banco.casella(nome)->setText(nome == u"txt9" ? zeri : mega);
     incolla(banco.txt(1), mega);
@@ -629,18 +646,20 @@ void TstConferma::unMegabyteInOgniCasella()
     QCOMPARE(banco.messaggio(), attento);
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome).size(), nome == u"txt9" ? zeri.size() : 0);
-    QCOMPARE(banco.testo(u"txt1"_qs), mega);
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), mega);
     QCOMPARE(banco.rete->esercizio().nodo(1), 3);
 
     // Right answers in every box, txt9 still a megabyte long: a full success.
-    const QStringList giuste{u"7"_qs, u"11"_qs, u"5"_qs, u"9"_qs, u"13"_qs, u"7"_qs, u"11"_qs, u"15"_qs, u"+6"_qs};
+    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
+                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
+                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
     for (qsizetype i = 0; i < esaminate.size(); ++i)
         if (esaminate[i] != u"txt9")
             banco.scrivi(esaminate[i], giuste[i]);
     banco.premi("cmdconferma", Modo::Mouse);
     QCOMPARE(banco.messaggio(), bravo);
-    QCOMPARE(banco.testo(u"txt9"_qs), QString());
-    QCOMPARE(banco.testo(u"txt1"_qs), u"19"_qs);
+    QCOMPARE(banco.testo(QStringLiteral("txt9")), QString());
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 }
 
 QTEST_MAIN(TstConferma)

@@ -57,67 +57,67 @@ void TstVerifica::lettura_data()
     auto riga = [](const char* nome, const QString& testo, int valore, bool giusto) {
         QTest::newRow(nome) << testo << valore << giusto;
     };
-    riga("plain", u"15"_qs, 15, true);
-    riga("leading zero", u"015"_qs, 15, true);
-    riga("leading space", u" 15"_qs, 15, true);
-    riga("trailing space", u"15 "_qs, 15, true);
-    riga("tab and newline around", u"\t15\n"_qs, 15, true);
-    riga("no-break and ideographic spaces", u"\u00a015\u3000"_qs, 15, true);
-    riga("plus sign", u"+15"_qs, 15, true);
-    riga("comma fraction of zeros", u"15,0"_qs, 15, true);
-    riga("point fraction of zeros", u"15.00"_qs, 15, true);
-    riga("zeros everywhere", u"  +0015.000 "_qs, 15, true);
-    riga("zero", u"0"_qs, 0, true);
-    riga("zeros only", u"000"_qs, 0, true);
-    riga("minus zero", u"-0"_qs, 0, true);
-    riga("plus zero with fraction", u"+0,0"_qs, 0, true);
-    riga("point is a decimal point", u"1.000"_qs, 1, true);
-    riga("negative value", u"-07,0"_qs, -7, true);
-    riga("smallest 16-bit value", u"-32768"_qs, -32768, true);
+    riga("plain", QStringLiteral("15"), 15, true);
+    riga("leading zero", QStringLiteral("015"), 15, true);
+    riga("leading space", QStringLiteral(" 15"), 15, true);
+    riga("trailing space", QStringLiteral("15 "), 15, true);
+    riga("tab and newline around", QStringLiteral("\t15\n"), 15, true);
+    riga("no-break and ideographic spaces", QStringLiteral("\u00a015\u3000"), 15, true);
+    riga("plus sign", QStringLiteral("+15"), 15, true);
+    riga("comma fraction of zeros", QStringLiteral("15,0"), 15, true);
+    riga("point fraction of zeros", QStringLiteral("15.00"), 15, true);
+    riga("zeros everywhere", QStringLiteral("  +0015.000 "), 15, true);
+    riga("zero", QStringLiteral("0"), 0, true);
+    riga("zeros only", QStringLiteral("000"), 0, true);
+    riga("minus zero", QStringLiteral("-0"), 0, true);
+    riga("plus zero with fraction", QStringLiteral("+0,0"), 0, true);
+    riga("point is a decimal point", QStringLiteral("1.000"), 1, true);
+    riga("negative value", QStringLiteral("-07,0"), -7, true);
+    riga("smallest 16-bit value", QStringLiteral("-32768"), -32768, true);
 
-    riga("other value", u"16"_qs, 15, false);
-    riga("digits appended", u"150"_qs, 15, false);
-    riga("real fraction", u"15,5"_qs, 15, false);
-    riga("fraction digit far out", u"15.0001"_qs, 15, false);
-    riga("wrong sign", u"-15"_qs, 15, false);
-    riga("missing minus", u"7"_qs, -7, false);
-    riga("thousands are not read", u"1.000"_qs, 1000, false);
+    riga("other value", QStringLiteral("16"), 15, false);
+    riga("digits appended", QStringLiteral("150"), 15, false);
+    riga("real fraction", QStringLiteral("15,5"), 15, false);
+    riga("fraction digit far out", QStringLiteral("15.0001"), 15, false);
+    riga("wrong sign", QStringLiteral("-15"), 15, false);
+    riga("missing minus", QStringLiteral("7"), -7, false);
+    riga("thousands are not read", QStringLiteral("1.000"), 1000, false);
 
     riga("empty", QString(), 15, false);
-    riga("spaces only", u"   "_qs, 0, false);
-    riga("letters", u"quindici"_qs, 15, false);
-    riga("letter after", u"15a"_qs, 15, false);
-    riga("letter before", u"a15"_qs, 15, false);
-    riga("space inside", u"1 5"_qs, 15, false);
-    riga("space after sign", u"- 15"_qs, -15, false);
-    riga("two signs", u"+-5"_qs, -5, false);
-    riga("double minus", u"--5"_qs, 5, false);
-    riga("sign only", u"-"_qs, 0, false);
-    riga("exponent", u"1e1"_qs, 10, false);
-    riga("hexadecimal", u"0x0F"_qs, 15, false);
-    riga("not a number", u"nan"_qs, 0, false);
-    riga("infinity", u"inf"_qs, 0, false);
-    riga("separator without fraction", u"5."_qs, 5, false);
-    riga("comma without fraction", u"5,"_qs, 5, false);
-    riga("fraction without whole part", u".5"_qs, 0, false);
-    riga("comma fraction without whole part", u",0"_qs, 0, false);
-    riga("two separators", u"1.5.0"_qs, 15, false);
-    riga("Arabic-Indic digits", u"\u0661\u0665"_qs, 15, false);
-    riga("fullwidth digits", u"\uff11\uff15"_qs, 15, false);
-    riga("minus sign character", u"\u221215"_qs, -15, false);
-    riga("zero-width space after", u"15\u200b"_qs, 15, false);
-    riga("null character after", u"15"_qs + QChar(0), 15, false);
-    riga("control character before", u"\u000115"_qs, 15, false);
-    riga("emoji", u"15\U0001F600"_qs, 15, false);
-    riga("right-to-left mark", u"\u200f15"_qs, 15, false);
+    riga("spaces only", QStringLiteral("   "), 0, false);
+    riga("letters", QStringLiteral("quindici"), 15, false);
+    riga("letter after", QStringLiteral("15a"), 15, false);
+    riga("letter before", QStringLiteral("a15"), 15, false);
+    riga("space inside", QStringLiteral("1 5"), 15, false);
+    riga("space after sign", QStringLiteral("- 15"), -15, false);
+    riga("two signs", QStringLiteral("+-5"), -5, false);
+    riga("double minus", QStringLiteral("--5"), 5, false);
+    riga("sign only", QStringLiteral("-"), 0, false);
+    riga("exponent", QStringLiteral("1e1"), 10, false);
+    riga("hexadecimal", QStringLiteral("0x0F"), 15, false);
+    riga("not a number", QStringLiteral("nan"), 0, false);
+    riga("infinity", QStringLiteral("inf"), 0, false);
+    riga("separator without fraction", QStringLiteral("5."), 5, false);
+    riga("comma without fraction", QStringLiteral("5,"), 5, false);
+    riga("fraction without whole part", QStringLiteral(".5"), 0, false);
+    riga("comma fraction without whole part", QStringLiteral(",0"), 0, false);
+    riga("two separators", QStringLiteral("1.5.0"), 15, false);
+    riga("Arabic-Indic digits", QStringLiteral("\u0661\u0665"), 15, false);
+    riga("fullwidth digits", QStringLiteral("\uff11\uff15"), 15, false);
+    riga("minus sign character", QStringLiteral("\u221215"), -15, false);
+    riga("zero-width space after", QStringLiteral("15\u200b"), 15, false);
+    riga("null character after", QStringLiteral("15") + QChar(0), 15, false);
+    riga("control character before", QStringLiteral("\u000115"), 15, false);
+    riga("emoji", QStringLiteral("15\U0001F600"), 15, false);
+    riga("right-to-left mark", QStringLiteral("\u200f15"), 15, false);
 
-    riga("a megabyte of leading zeros", mega + u"15"_qs, 15, true);
-    riga("a megabyte of zeros", u"-"_qs + mega, 0, true);
-    riga("a megabyte of fraction zeros", u"15,"_qs + mega, 15, true);
-    riga("a last fraction digit after a megabyte", u"15,"_qs + mega + u"1"_qs, 15, false);
-    riga("a number of a million digits", u"1"_qs + mega, 10, false);
+    riga("a megabyte of leading zeros", mega + QStringLiteral("15"), 15, true);
+    riga("a megabyte of zeros", QStringLiteral("-") + mega, 0, true);
+    riga("a megabyte of fraction zeros", QStringLiteral("15,") + mega, 15, true);
+    riga("a last fraction digit after a megabyte", QStringLiteral("15,") + mega + QStringLiteral("1"), 15, false);
+    riga("a number of a million digits", QStringLiteral("1") + mega, 10, false);
     riga("a million nines", volte(1 << 20, u'9'), 32767, false);
-    riga("a megabyte of spaces around", volte(1 << 19, u' ') + u"15"_qs + volte(1 << 19, u' '), 15, true);
+    riga("a megabyte of spaces around", volte(1 << 19, u' ') + QStringLiteral("15") + volte(1 << 19, u' '), 15, true);
     riga("a megabyte of spaces", volte(1 << 20, u' '), 0, false);
 }
 
@@ -135,19 +135,19 @@ void TstVerifica::regolaDelTesto_data()
     QTest::addColumn<int>("valore");
     QTest::addColumn<bool>("giusto");
 
-    QTest::newRow("plain") << u"7"_qs << 7 << true;
-    QTest::newRow("zero") << u"0"_qs << 0 << true;
-    QTest::newRow("largest node") << u"49"_qs << 49 << true;
-    QTest::newRow("leading zero") << u"07"_qs << 7 << false;
-    QTest::newRow("leading space") << u" 7"_qs << 7 << false;
-    QTest::newRow("trailing space") << u"7 "_qs << 7 << false;
-    QTest::newRow("plus sign") << u"+7"_qs << 7 << false;
-    QTest::newRow("minus zero") << u"-0"_qs << 0 << false;
-    QTest::newRow("fraction of zeros") << u"7,0"_qs << 7 << false;
+    QTest::newRow("plain") << QStringLiteral("7") << 7 << true;
+    QTest::newRow("zero") << QStringLiteral("0") << 0 << true;
+    QTest::newRow("largest node") << QStringLiteral("49") << 49 << true;
+    QTest::newRow("leading zero") << QStringLiteral("07") << 7 << false;
+    QTest::newRow("leading space") << QStringLiteral(" 7") << 7 << false;
+    QTest::newRow("trailing space") << QStringLiteral("7 ") << 7 << false;
+    QTest::newRow("plus sign") << QStringLiteral("+7") << 7 << false;
+    QTest::newRow("minus zero") << QStringLiteral("-0") << 0 << false;
+    QTest::newRow("fraction of zeros") << QStringLiteral("7,0") << 7 << false;
     QTest::newRow("empty") << QString() << 0 << false;
-    QTest::newRow("Arabic-Indic digit") << u"\u0667"_qs << 7 << false;
-    QTest::newRow("digit then emoji") << u"7\U0001F600"_qs << 7 << false;
-    QTest::newRow("a megabyte starting right") << u"7"_qs + volte(1 << 20, u'0') << 7 << false;
+    QTest::newRow("Arabic-Indic digit") << QStringLiteral("\u0667") << 7 << false;
+    QTest::newRow("digit then emoji") << QStringLiteral("7\U0001F600") << 7 << false;
+    QTest::newRow("a megabyte starting right") << QStringLiteral("7") + volte(1 << 20, u'0') << 7 << false;
 }
 
 void TstVerifica::regolaDelTesto()
@@ -164,13 +164,15 @@ void TstVerifica::azzeraIContatori()
     // counts errori from nothing each time.
     Esercizio esercizio = esercizioDa(estrazioniPer(2, 2, 9, 10, 10));
     QCOMPARE(esercizio.giallomeno, 1);
-    controlla(esercizio, QStringList(9), u"-20"_qs);
+    controlla(esercizio, QStringList(9), QStringLiteral("-20"));
     QCOMPARE(esercizio.errori, 8);
     QCOMPARE(esercizio.giallomeno, 0);
-    controlla(esercizio, QStringList(9), u"-20"_qs);
+    controlla(esercizio, QStringList(9), QStringLiteral("-20"));
     QCOMPARE(esercizio.errori, 8);
-    const QStringList giuste{u"39"_qs, u"29"_qs, u"39"_qs, u"29"_qs, u"19"_qs, u"29"_qs, u"19"_qs, u"9"_qs, u"-20"_qs};
-    controlla(esercizio, giuste, u"-20"_qs);
+    const QStringList giuste{QStringLiteral("39"), QStringLiteral("29"), QStringLiteral("39"),
+                             QStringLiteral("29"), QStringLiteral("19"), QStringLiteral("29"),
+                             QStringLiteral("19"), QStringLiteral("9"),  QStringLiteral("-20")};
+    controlla(esercizio, giuste, QStringLiteral("-20"));
     QCOMPARE(esercizio.errori, 0);
 }
 
