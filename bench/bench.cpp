@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-bench: measures the program's speed and memory, each figure beside
 // a baseline taken in the same run, and prints the table as Markdown.
 //

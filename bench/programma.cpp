@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-bench-programma: the program as the benchmark runs it. It starts
 // exactly as zefiranda does (same libraries, same start-up); with
 // ZEFIRANDA_BENCH_MISURA set it also writes

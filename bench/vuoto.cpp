@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-bench-vuoto: the bare Qt program the benchmark measures the program
 // against. It shows one empty window of the program's size (650 x 494) and
 // nothing else; with --pulsante the window holds one push button with a

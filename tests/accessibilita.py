@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Plays one round of Zefiranda the way a screen reader sees it.
 
     accessibilita.py PROGRAM

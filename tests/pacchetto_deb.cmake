@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the finished build, unpacks it into a scratch
 # root and looks for the program, its desktop entry and its icon.
 #   cmake -DCOSTRUZIONE=build -DCARTELLA=dir -P pacchetto_deb.cmake

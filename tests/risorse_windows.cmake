@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Windows resource script with the MinGW resource compiler, reads
 # the compiled resources back and checks the icon and the version information.
 #   cmake -DWINDRES=... -DPREPROCESSORE=... -DSCRIPT=zefiranda.rc -DCARTELLA=dir -P risorse_windows.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ways a drawing is fitted to its control, shown with a test drawing.
 #include "pictures/disegni.h"
 

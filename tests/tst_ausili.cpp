@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technologies are told about the two windows: the same
 // interfaces Qt hands to a screen reader (AT-SPI, UI Automation).
 #include "tests/estrazioni.h"

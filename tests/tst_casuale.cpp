@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A child at the keyboard and mouse who never tires: tens of thousands of
 // random events on the program's real windows, with every rule of the program
 // checked after each one. The run is drawn from one seed, printed at the start;

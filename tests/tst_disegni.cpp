@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five drawings the program shows, each against what it must be: its natural size and drawing space,
 // filled shapes only, its colours, which sides of its box it reaches, and whatever else it alone must show.
 #include "pictures/disegni.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/estrazioni.h"
 #include "widgets/areaimmagine.h"
 #include "windows/frmrete.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The butterfly icon: its text grid, the .png and .ico written from it, and
 // the windows that carry it.
 #include "pictures/icona.h"

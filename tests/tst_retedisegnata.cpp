@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network window as it appears: its picture areas rendered to pixels.
 #include "tests/estrazioni.h"
 #include "widgets/areaimmagine.h"

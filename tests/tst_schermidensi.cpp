@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both windows on a dense screen, as the toolkit scales them: CTest runs this
 // at QT_SCALE_FACTOR 1, 1.5 and 2. The window keeps its layout and grows as a
 // whole, the drawings are painted at the screen's own resolution, the texts

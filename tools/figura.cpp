@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-figura: builds the program's cartoon figures from a readable description of their parts.
 //
 //   zefiranda-figura build DESCRIPTION OUT.svg

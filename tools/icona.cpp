@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-icona GRID BASE
 // Reads the icon's text grid and writes BASE.png and BASE.ico.
 #include "tools/grigliaicona.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-rendi [--dpr N] [--out DIR]
 // Builds each window as the program shows it and saves it as DIR/<window>.png.
 #include "windows/frminizio.h"

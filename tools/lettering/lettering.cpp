@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-lettering [--out DIR]
 // Draws the lettering pictures of the start window as SVG files made only of filled shapes:
 //   titolo.svg  the title "Zefiranda" in three lines of tilted 3-D block capitals (red, green, blue);
