@@ -208,7 +208,7 @@ void TstDisegni::tabella()
     QTest::newRow("balloon boy") << QStringLiteral("palloncini") << QSizeF(2.733, 5.421)
                                  << QList<quint32>{inchiostroFigure, 0x0032EBF2, 0x00242ADA, 0x007D2E39,
                                                    0x003C9C00, 0x0000DBF4, 0x009EC6F2, 0x00233BDB, 0x00741F29,
-                                                   0x008C8BA9, 0x005B658B, 0x009FB6C4}
+                                                   0x008C8BA9, 0x005B658B, 0x009FB6C4, 0x00FFFFFF}
                                  << inchiostroFigure << 20
                                  << QList<Lato>{{Qt::TopEdge, 0.25, 0.75}, {Qt::LeftEdge, 0, 0.34},
                                                 {Qt::RightEdge, 0, 0.34}, {Qt::BottomEdge, 0, 0.5}}
