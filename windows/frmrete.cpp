@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <optional>
+#include <random>
 
 namespace zefiranda {
 
@@ -201,8 +202,10 @@ AreaImmagine* Frmrete::Picture(int numero) const
 void Frmrete::Form_Load()
 {
     if (!sorgente_) {
-        generatore_.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-        sorgente_ = [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_); };
+        const auto seme = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+        sorgente_ = [generatore = std::mt19937_64(seme)]() mutable {
+            return std::uniform_real_distribution<double>(0.0, 1.0)(generatore);
+        };
     }
     centraSulloSchermo(*this);
     nuovoesercizio();
