@@ -58,6 +58,8 @@ public:
     // Node value by its place in the grid, 1 ... 9 in reading order.
     int nodo(int indice) const;
 
+    bool operator==(const Esercizio&) const = default;
+
     // Draws five values in a fixed order and builds the puzzle from them.
     TestiEsercizio nuovoesercizio(const Estrazione& estrai);
 

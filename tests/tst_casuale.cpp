@@ -5,6 +5,8 @@
 // ZEFIRANDA_SEME=<seed> replays a run event for event, ZEFIRANDA_EVENTI=<n>
 // sets its length.
 
+#include "tests/comuni.h"
+#include "windows/aspetto.h"
 #include "windows/finestre.h"
 #include "windows/frminizio.h"
 #include "windows/frmrete.h"
@@ -40,11 +42,6 @@ constexpr int eventiFiniti = 55;
 constexpr int controlloFallito = 98;
 
 constexpr int eventiNormali = 20000;
-
-const QColor giallo(255, 255, 192);
-const QColor rosa(255, 192, 192);
-const QString attento = QStringLiteral("Attento... correggiti!");
-const QString bravo = QStringLiteral("Bravo!");
 
 // What the boxes that the check examines hold: txt2 ... txt9, txtcomgialla.
 using Caselle = std::array<QString, 9>;
@@ -103,14 +100,7 @@ private:
 };
 
 // The puzzle as the network window holds and shows it.
-struct Schema {
-    int comblu = 0;
-    int comrossa = 0;
-    int comgialla = 0;
-    int segnoblu = 0;
-    int segnorosso = 0;
-    int partenza = 0;
-    std::array<int, 9> nodi{};
+struct Schema : Esercizio {
     QString lblcomblu;
     QString lblcomrossa;
     QString txtcg;
@@ -135,7 +125,7 @@ QString gialloGiusto(const Schema& s)
 // What the child must write into examined box i (txt2 ... txt9, txtcomgialla).
 QString rispostaGiusta(const Schema& s, std::size_t i)
 {
-    return i < 8 ? testoDi(s.nodi[i + 1]) : gialloGiusto(s);
+    return i < 8 ? testoDi(s.nodo(int(i) + 2)) : gialloGiusto(s);
 }
 
 // txt9 holds a number equal to the value: spaces around it, a sign, leading
@@ -163,21 +153,24 @@ QString regolaViolata(const Schema& s)
     const int rosso = s.segnorosso == 1 ? s.comrossa : -s.comrossa;
     for (int riga = 0; riga < 3; ++riga)
         for (int colonna = 0; colonna < 3; ++colonna) {
-            const int nodo = s.nodi[std::size_t(3 * riga + colonna)];
-            if (nodo != s.nodi[0] + colonna * blu + riga * rosso)
+            const int nodo = s.nodo(3 * riga + colonna + 1);
+            if (nodo != s.nodo(1) + colonna * blu + riga * rosso)
                 return QStringLiteral("nodo%1 = %2 breaks the row and column rules")
                     .arg(3 * riga + colonna + 1)
                     .arg(nodo);
             if (nodo < 0 || nodo > 49)
                 return QStringLiteral("nodo%1 = %2 is outside 0 ... 49").arg(3 * riga + colonna + 1).arg(nodo);
         }
-    for (auto [da, a] : {std::pair{0, 4}, {1, 5}, {3, 7}, {4, 8}})
-        if (s.nodi[std::size_t(a)] - s.nodi[std::size_t(da)] != blu + rosso)
-            return QStringLiteral("the yellow arrow from nodo%1 to nodo%2").arg(da + 1).arg(a + 1);
-    if (*std::min_element(s.nodi.begin(), s.nodi.end()) > 9)
+    for (auto [da, a] : {std::pair{1, 5}, {2, 6}, {4, 8}, {5, 9}})
+        if (s.nodo(a) - s.nodo(da) != blu + rosso)
+            return QStringLiteral("the yellow arrow from nodo%1 to nodo%2").arg(da).arg(a);
+    int minimo = s.nodo(1);
+    for (int i = 2; i <= 9; ++i)
+        minimo = std::min(minimo, s.nodo(i));
+    if (minimo > 9)
         return QStringLiteral("the smallest node is not a start value 0 ... 9");
-    if (s.partenza != s.nodi[0])
-        return QStringLiteral("partenza %1, nodo1 %2").arg(s.partenza).arg(s.nodi[0]);
+    if (s.partenza != s.nodo(1))
+        return QStringLiteral("partenza %1, nodo1 %2").arg(s.partenza).arg(s.nodo(1));
     const int gialla = s.segnoblu == 2 && s.segnorosso == 2 ? s.comblu + s.comrossa : blu + rosso;
     if (s.comgialla != gialla)
         return QStringLiteral("comgialla %1 instead of %2").arg(s.comgialla).arg(gialla);
@@ -191,15 +184,6 @@ QString regolaViolata(const Schema& s)
     if (s.txtcg != gialloGiusto(s))
         return QStringLiteral("txtcg «%1» instead of «%2»").arg(s.txtcg, gialloGiusto(s));
     return {};
-}
-
-// Whether the window, frame and all, stands in the middle of its screen.
-bool centrata(const QWidget& finestra)
-{
-    const QRect schermo = finestra.screen()->geometry();
-    const QRect cornice = finestra.frameGeometry();
-    return qAbs(2 * cornice.left() + cornice.width() - 2 * schermo.left() - schermo.width()) <= 1
-        && qAbs(2 * cornice.top() + cornice.height() - 2 * schermo.top() - schermo.height()) <= 1;
 }
 
 // A short view of a text that may be a megabyte long.
@@ -228,8 +212,8 @@ struct Rete {
     {
         if (!rete)
             return;
-        for (int i = 0; i < 9; ++i)
-            txt[std::size_t(i)] = rete->findChild<QLineEdit*>(QStringLiteral("txt") + testoDi(i + 1));
+        for (std::size_t i = 0; i < txt.size(); ++i)
+            txt[i] = rete->findChild<QLineEdit*>(QLatin1String(nodiFrmrete[i].nome));
         txtcomgialla = rete->findChild<QLineEdit*>(QStringLiteral("txtcomgialla"));
         txtcg = rete->findChild<QLineEdit*>(QStringLiteral("txtcg"));
         lblcomblu = rete->findChild<QLabel*>(QStringLiteral("lblcomblu"));
@@ -258,11 +242,10 @@ struct Rete {
 
     Schema schema() const
     {
-        const Esercizio& e = finestra->esercizio();
-        Schema s{e.comblu,   e.comrossa, e.comgialla,       e.segnoblu,          e.segnorosso,
-                 e.partenza, {},         lblcomblu->text(), lblcomrossa->text(), txtcg->text()};
-        for (int i = 1; i <= 9; ++i)
-            s.nodi[std::size_t(i - 1)] = e.nodo(i);
+        Schema s{finestra->esercizio(), lblcomblu->text(), lblcomrossa->text(), txtcg->text()};
+        // What the latest check left behind is not part of the puzzle.
+        s.errori = 0;
+        s.giallomeno = 0;
         return s;
     }
 };
@@ -526,7 +509,7 @@ void Bambino::collegaRete(Frmrete& rete)
     // The window as it first comes.
     const Schema schema = rete_.schema();
     schemaPrima_ = schema;
-    richiedi(rete_.txt[0]->text() == testoDi(schema.nodi[0]), QStringLiteral("txt1 shows the start value"));
+    richiedi(rete_.txt[0]->text() == testoDi(schema.nodo(1)), QStringLiteral("txt1 shows the start value"));
     const Caselle vuote{};
     richiedi(rete_.caselle() == vuote, QStringLiteral("the boxes start empty"));
     richiedi(rete_.lblmess->text().isEmpty(), QStringLiteral("lblmess starts empty"));
@@ -1045,7 +1028,7 @@ void Bambino::controllato()
     for (std::size_t i = 0; i < 9; ++i) {
         const QString& testo = casellePremute_[i];
         if (i == 7)
-            sbagliata[i] = !testo.isEmpty() && !numeroUguale(testo, schema.nodi[8]);
+            sbagliata[i] = !testo.isEmpty() && !numeroUguale(testo, schema.nodo(9));
         else
             sbagliata[i] = testo != rispostaGiusta(schema, i);
         errori += sbagliata[i];
@@ -1059,7 +1042,7 @@ void Bambino::controllato()
     richiedi(rete_.timer->isActive(), QStringLiteral("a check switches the timer on"));
     const Caselle dopo = rete_.caselle();
     if (errori > 0) {
-        richiedi(rete_.lblmess->text() == attento, QStringLiteral("lblmess after a wrong answer"));
+        richiedi(rete_.lblmess->text() == messaggioAttento, QStringLiteral("lblmess after a wrong answer"));
         richiedi(rete_.schema() == schema, QStringLiteral("a failed check keeps the puzzle"));
         richiedi(rete_.txt[0]->text() == txt1Premuto_, QStringLiteral("a failed check keeps txt1"));
         richiedi(QApplication::focusWidget() == fuocoPremuto_,
@@ -1075,7 +1058,7 @@ void Bambino::controllato()
     ++bravi_;
     schemaNuovo_ = true;
     txt1Scritto_ = false;
-    richiedi(rete_.lblmess->text() == bravo, QStringLiteral("lblmess after a right answer"));
+    richiedi(rete_.lblmess->text() == messaggioBravo, QStringLiteral("lblmess after a right answer"));
     richiedi(dopo == Caselle{}, QStringLiteral("a right answer empties every box"));
     richiedi(rete_.finestra->focusWidget() == rete_.txt[1], QStringLiteral("a right answer puts the focus in txt2"));
 }
@@ -1130,7 +1113,7 @@ void Bambino::verifica(Effetto atteso)
         eventoDisegno_ = eventi_ + 250;
         QWidget& aperta = reteAperta ? static_cast<QWidget&>(*rete) : static_cast<QWidget&>(*inizio);
         if (!aperta.isMinimized())
-            verificaDisegno(aperta, reteAperta ? rosa : giallo);
+            verificaDisegno(aperta, reteAperta ? sfondoFrmrete : sfondoFrminizio);
     }
 }
 
@@ -1143,14 +1126,14 @@ void Bambino::verificaRete()
     richiedi(violata.isEmpty(), [&] { return QStringLiteral("the puzzle breaks a rule: ") + violata; });
     richiedi(schemaNuovo_ || schema == schemaPrima_, QStringLiteral("the puzzle changed without a right answer"));
     if (!txt1Scritto_)
-        richiedi(rete_.txt[0]->text() == testoDi(schema.nodi[0]), QStringLiteral("txt1 shows the start value"));
+        richiedi(rete_.txt[0]->text() == testoDi(schema.nodo(1)), QStringLiteral("txt1 shows the start value"));
 
     richiedi(rete_.txtcg->isHidden() && !rete_.txtcg->isVisible(), QStringLiteral("txtcg is hidden"));
     richiedi(!rete_.txtcg->hasFocus() && rete_.finestra->focusWidget() != rete_.txtcg
                  && QApplication::focusWidget() != rete_.txtcg,
              QStringLiteral("txtcg never has the focus"));
     const QString messaggio = rete_.lblmess->text();
-    richiedi(messaggio.isEmpty() || messaggio == attento || messaggio == bravo,
+    richiedi(messaggio.isEmpty() || messaggio == messaggioAttento || messaggio == messaggioBravo,
              [&] { return QStringLiteral("lblmess «%1»").arg(messaggio); });
     richiedi(rete_.timer->isActive() == (controlliVita_ > 0), QStringLiteral("the timer runs from the first check on"));
     verificaGeometrie(*rete_.finestra, geometrieRete_);

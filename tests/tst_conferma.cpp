@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/estrazioni.h"
+#include "windows/aspetto.h"
 #include "windows/finestre.h"
 #include "windows/frmrete.h"
 
@@ -43,8 +44,6 @@ constexpr std::array<Modo, 5> modi{Modo::Mouse, Modo::Spazio, Modo::Invio, Modo:
 const QStringList esaminate{QStringLiteral("txt2"), QStringLiteral("txt3"), QStringLiteral("txt4"),
                             QStringLiteral("txt5"), QStringLiteral("txt6"), QStringLiteral("txt7"),
                             QStringLiteral("txt8"), QStringLiteral("txt9"), QStringLiteral("txtcomgialla")};
-const QString attento = QStringLiteral("Attento... correggiti!");
-const QString bravo = QStringLiteral("Bravo!");
 
 // Types text key by key into the widget with the focus, as a keyboard would:
 // one key event per character, a whole surrogate pair in one event.
@@ -287,7 +286,7 @@ void TstConferma::esempi()
     QVERIFY(banco.timer()->isActive());
     QCOMPARE(*banco.fini, 0);
     if (svuotate.isEmpty()) {
-        QCOMPARE(banco.messaggio(), bravo);
+        QCOMPARE(banco.messaggio(), messaggioBravo);
         for (const QString& nome : esaminate)
             QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(nome));
         QCOMPARE(*banco.estrazioni, 10);
@@ -297,7 +296,7 @@ void TstConferma::esempi()
         QCOMPARE(banco.testo(QStringLiteral("txtcg")), QStringLiteral("-4"));
         QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
     } else {
-        QCOMPARE(banco.messaggio(), attento);
+        QCOMPARE(banco.messaggio(), messaggioAttento);
         for (qsizetype i = 0; i < esaminate.size(); ++i)
             QCOMPARE(banco.testo(esaminate[i]), svuotate.contains(esaminate[i]) ? QString() : voci[i]);
         QCOMPARE(banco.rete->esercizio().errori, svuotate.size());
@@ -324,13 +323,13 @@ void TstConferma::txt1NonContaMai()
         banco.scrivi(esaminate[i], i == 0 ? QStringLiteral("8") : giuste[i]);
 
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), attento);
+    QCOMPARE(banco.messaggio(), messaggioAttento);
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("tre"));
     QCOMPARE(banco.testo(QStringLiteral("txt2")), QString());
 
     banco.scrivi(QStringLiteral("txt2"), QStringLiteral("7"));
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), bravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo);
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 }
 
@@ -347,7 +346,7 @@ void TstConferma::timer()
     banco.scrivi(QStringLiteral("txt2"), QStringLiteral("7"));
     banco.premi("cmdconferma", Modo::Alt);
     QVERIFY(timer->isActive());
-    QCOMPARE(banco.messaggio(), attento);
+    QCOMPARE(banco.messaggio(), messaggioAttento);
 
     banco.tick();
     QCOMPARE(banco.messaggio(), QString());
@@ -367,7 +366,7 @@ void TstConferma::timer()
     for (qsizetype i = 0; i < esaminate.size(); ++i)
         banco.scrivi(esaminate[i], giuste[i]);
     banco.premi("cmdconferma", Modo::Mouse);
-    QCOMPARE(banco.messaggio(), bravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo);
     QVERIFY(timer->isActive());
     banco.tick();
     QCOMPARE(banco.messaggio(), QString());
@@ -375,7 +374,7 @@ void TstConferma::timer()
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 
     banco.premi("cmdconferma", Modo::Spazio);
-    QCOMPARE(banco.messaggio(), attento);
+    QCOMPARE(banco.messaggio(), messaggioAttento);
     QVERIFY(timer->isActive());
 }
 
@@ -428,7 +427,7 @@ void TstConferma::pulsanti()
     QCOMPARE(banco.fuoco(), fuoco);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto), Qt::KeyboardModifiers(modificatori));
 
-    QCOMPARE(banco.messaggio(), controlli ? attento : QString());
+    QCOMPARE(banco.messaggio(), controlli ? messaggioAttento : QString());
     QCOMPARE(banco.timer()->isActive(), controlli == 1);
     QCOMPARE(*banco.fini, fini);
     QCOMPARE(*banco.estrazioni, 5);
@@ -569,7 +568,7 @@ void TstConferma::giocatore()
         banco.premi("cmdconferma", modo);
 
         if (!sbagliate.isEmpty()) {
-            QVERIFY2(banco.messaggio() == attento, qPrintable(contesto));
+            QVERIFY2(banco.messaggio() == messaggioAttento, qPrintable(contesto));
             for (qsizetype i = 0; i < esaminate.size(); ++i)
                 QVERIFY2(banco.testo(esaminate[i]) == (sbagliate.contains(esaminate[i]) ? QString() : voci[i]),
                          qPrintable(contesto + QStringLiteral(": ") + esaminate[i] + QStringLiteral(" \"") + voci[i]
@@ -580,7 +579,7 @@ void TstConferma::giocatore()
             banco.premi("cmdconferma", modi[static_cast<std::size_t>(dado(5))]);
         }
 
-        QVERIFY2(banco.messaggio() == bravo, qPrintable(contesto));
+        QVERIFY2(banco.messaggio() == messaggioBravo, qPrintable(contesto));
         QCOMPARE(*banco.estrazioni, estrazioni + 5);
         for (const QString& nome : esaminate)
             QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(contesto + QStringLiteral(": ") + nome));
@@ -623,7 +622,7 @@ void TstConferma::robustezza()
     }
     banco.premi("cmdconferma", Modo::Alt);
 
-    QCOMPARE(banco.messaggio(), attento);
+    QCOMPARE(banco.messaggio(), messaggioAttento);
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome), nome == u"txt9" && giustoPerTxt9 ? testo : QString());
     QCOMPARE(banco.rete->esercizio().errori, giustoPerTxt9 ? 8 : 9);
@@ -644,7 +643,7 @@ void TstConferma::unMegabyteInOgniCasella()
     incolla(banco.txt(1), mega);
     banco.premi("cmdconferma", Modo::Alt);
 
-    QCOMPARE(banco.messaggio(), attento);
+    QCOMPARE(banco.messaggio(), messaggioAttento);
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome).size(), nome == u"txt9" ? zeri.size() : 0);
     QCOMPARE(banco.testo(QStringLiteral("txt1")), mega);
@@ -658,7 +657,7 @@ void TstConferma::unMegabyteInOgniCasella()
         if (esaminate[i] != u"txt9")
             banco.scrivi(esaminate[i], giuste[i]);
     banco.premi("cmdconferma", Modo::Mouse);
-    QCOMPARE(banco.messaggio(), bravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo);
     QCOMPARE(banco.testo(QStringLiteral("txt9")), QString());
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 }

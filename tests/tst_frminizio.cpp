@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/areaimmagine.h"
 #include "widgets/pulsanteimmagine.h"
+#include "windows/aspetto.h"
 #include "windows/frminizio.h"
 
 #include <QPainter>
@@ -12,8 +13,6 @@
 using namespace zefiranda;
 
 namespace {
-
-const QColor giallo(255, 255, 192);
 
 QString tipo(const QWidget* controllo)
 {
@@ -97,7 +96,7 @@ void TstFrminizio::controlli()
     QVERIFY(c->isVisible());
     QCOMPARE(c->focusPolicy() != Qt::NoFocus, takesFocus);
     if (kind == QLatin1String("picture"))
-        QCOMPARE(c->palette().color(QPalette::Window), giallo);
+        QCOMPARE(c->palette().color(QPalette::Window), sfondoFrminizio);
 }
 
 void TstFrminizio::finestra()
@@ -105,14 +104,14 @@ void TstFrminizio::finestra()
     QCOMPARE(inizio->objectName(), QStringLiteral("frminizio"));
     QCOMPARE(inizio->windowTitle(), QStringLiteral("Zefiranda"));
     QCOMPARE(inizio->size(), QSize(650, 494));
-    QCOMPARE(inizio->palette().color(QPalette::Window), giallo);
+    QCOMPARE(inizio->palette().color(QPalette::Window), sfondoFrminizio);
     QVERIFY(inizio->autoFillBackground());
     QCOMPARE(inizio->findChildren<QWidget*>().size(), 5);
     QVERIFY(inizio->minimumSize() != inizio->maximumSize());
 
     // The credit line has no background of its own: the window's yellow shows through.
     const QImage immagine = inizio->grab().toImage();
-    QCOMPARE(immagine.pixelColor(controllo("Image1")->geometry().center()), giallo);
+    QCOMPARE(immagine.pixelColor(controllo("Image1")->geometry().center()), sfondoFrminizio);
 }
 
 void TstFrminizio::pulsanti()
@@ -177,7 +176,7 @@ void TstFrminizio::ridimensionamento()
     // shows it in the corner that no control covers.
     const bool cresciuta = immagine.width() > 650;
     const QPoint vuoto = cresciuta ? QPoint(immagine.width() - 2, immagine.height() - 2) : QPoint(2, 2);
-    QCOMPARE(immagine.pixelColor(vuoto), giallo);
+    QCOMPARE(immagine.pixelColor(vuoto), sfondoFrminizio);
 }
 
 void TstFrminizio::disegnoDelPulsante()

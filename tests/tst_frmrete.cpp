@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/estrazioni.h"
 #include "widgets/areaimmagine.h"
+#include "windows/aspetto.h"
 #include "windows/frmrete.h"
 
 #include <QLabel>
@@ -34,6 +35,10 @@ class TstFrmrete : public QObject {
 private slots:
     void init();
     void cleanup();
+    void colori_data();
+    void colori();
+    void messaggi_data();
+    void messaggi();
     void controlli_data();
     void controlli();
     void finestra();
@@ -58,6 +63,40 @@ void TstFrmrete::init()
 void TstFrmrete::cleanup()
 {
     rete.reset();
+}
+
+// The one place where the windows' colours and the messages are written out:
+// every other test takes them from windows/aspetto.h.
+void TstFrmrete::colori_data()
+{
+    QTest::addColumn<QColor>("colore");
+    QTest::addColumn<QColor>("atteso");
+    QTest::newRow("frminizio background") << sfondoFrminizio << QColor(255, 255, 192);
+    QTest::newRow("frmrete background") << sfondoFrmrete << QColor(255, 192, 192);
+    QTest::newRow("txt1 box") << sfondoTxt1 << QColor(Qt::white);
+    QTest::newRow("lblmess ink") << inchiostroLblmess << QColor(0, 0, 255);
+}
+
+void TstFrmrete::colori()
+{
+    QFETCH(QColor, colore);
+    QFETCH(QColor, atteso);
+    QCOMPARE(colore, atteso);
+}
+
+void TstFrmrete::messaggi_data()
+{
+    QTest::addColumn<QString>("messaggio");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("wrong boxes") << messaggioAttento << QStringLiteral("Attento... correggiti!");
+    QTest::newRow("all right") << messaggioBravo << QStringLiteral("Bravo!");
+}
+
+void TstFrmrete::messaggi()
+{
+    QFETCH(QString, messaggio);
+    QFETCH(QString, atteso);
+    QCOMPARE(messaggio, atteso);
 }
 
 void TstFrmrete::controlli_data()
@@ -138,7 +177,7 @@ void TstFrmrete::controlli()
     if (kind == QLatin1String("picture") || kind == QLatin1String("label")) {
         QCOMPARE(controllo->focusPolicy(), Qt::NoFocus);
         QVERIFY(controllo->autoFillBackground());
-        QCOMPARE(controllo->palette().color(QPalette::Window), QColor(255, 192, 192));
+        QCOMPARE(controllo->palette().color(QPalette::Window), sfondoFrmrete);
     }
 }
 
@@ -147,7 +186,7 @@ void TstFrmrete::finestra()
     QCOMPARE(rete->objectName(), QStringLiteral("frmrete"));
     QCOMPARE(rete->windowTitle(), QStringLiteral("Zefiranda"));
     QCOMPARE(rete->size(), QSize(650, 494));
-    QCOMPARE(rete->palette().color(QPalette::Window), QColor(255, 192, 192));
+    QCOMPARE(rete->palette().color(QPalette::Window), sfondoFrmrete);
     QCOMPARE(rete->findChildren<QWidget*>().size(), 37);
     auto* timer = rete->findChild<QTimer*>(QStringLiteral("timer"));
     QVERIFY(timer);
@@ -155,12 +194,12 @@ void TstFrmrete::finestra()
     QVERIFY(!timer->isActive());
 
     auto* txt1 = rete->findChild<QLineEdit*>(QStringLiteral("txt1"));
-    QCOMPARE(txt1->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(txt1->palette().color(QPalette::Base), sfondoTxt1);
     QCOMPARE(txt1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     auto* gialla = rete->findChild<QLineEdit*>(QStringLiteral("txtcomgialla"));
     QCOMPARE(gialla->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     auto* lblmess = rete->findChild<QLabel*>(QStringLiteral("lblmess"));
-    QCOMPARE(lblmess->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(lblmess->palette().color(QPalette::WindowText), inchiostroLblmess);
     QCOMPARE(lblmess->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QCOMPARE(rete->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("="));
     QCOMPARE(rete->findChild<QPushButton*>(QStringLiteral("cmdconferma"))->text(), QStringLiteral("&Conferma"));
@@ -219,7 +258,7 @@ void TstFrmrete::ridimensionamento()
     QApplication::processEvents();
     QCOMPARE(txt9->geometry(), prima);
     const QImage immagine = rete->grab().toImage();
-    QCOMPARE(immagine.pixelColor(immagine.width() - 2, immagine.height() - 2), QColor(255, 192, 192));
+    QCOMPARE(immagine.pixelColor(immagine.width() - 2, immagine.height() - 2), sfondoFrmrete);
     rete->resize(300, 200);
     QApplication::processEvents();
     QCOMPARE(txt9->geometry(), prima);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/comuni.h"
 #include "tests/estrazioni.h"
 #include "windows/finestre.h"
 #include "windows/frminizio.h"
@@ -43,15 +44,6 @@ int esegui(const std::function<void()>& azioni)
         azioni();
     });
     return QApplication::exec();
-}
-
-// Whether the window's frame stands in the middle of its screen.
-bool centrata(const QWidget& finestra)
-{
-    const QRect schermo = finestra.screen()->geometry();
-    const QRect cornice = finestra.frameGeometry();
-    return qAbs(2 * cornice.left() + cornice.width() - 2 * schermo.left() - schermo.width()) <= 1
-        && qAbs(2 * cornice.top() + cornice.height() - 2 * schermo.top() - schermo.height()) <= 1;
 }
 
 QWidget* controllo(QWidget& finestra, const char* nome)

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The network window as it appears: its picture areas rendered to pixels.
+#include "pictures/frecce.h"
+#include "tests/comuni.h"
 #include "tests/estrazioni.h"
 #include "widgets/areaimmagine.h"
 #include "windows/frmrete.h"
@@ -13,10 +15,9 @@ using namespace zefiranda;
 
 namespace {
 
-const QColor rosa(255, 192, 192);
-const QColor blu(0, 147, 221);
-const QColor rosso(218, 37, 29);
-const QColor giallo(255, 245, 0);
+const QColor blu = coloreFreccia(Freccia::Blu);
+const QColor rosso = coloreFreccia(Freccia::Rossa);
+const QColor giallo = coloreFreccia(Freccia::GiallaRete);
 
 enum class Tipo { Blu, Rossa, Gialla, GiallaLegenda };
 
@@ -49,14 +50,10 @@ QImage scatola(const QImage& finestra, const Frmrete& rete, int numero)
     return finestra.copy(QRect(g.topLeft() * r, g.size() * r));
 }
 
-// How far a pixel has gone from the pink background towards the glyph's colour:
-// 0 pink, 1 the glyph's colour.
+// How far the pixel at x, y has gone from the pink background towards the glyph's colour.
 double quota(const QImage& immagine, int x, int y, QColor glifo)
 {
-    const QColor c = immagine.pixelColor(x, y);
-    const double dr = glifo.red() - rosa.red(), dg = glifo.green() - rosa.green(), db = glifo.blue() - rosa.blue();
-    return ((c.red() - rosa.red()) * dr + (c.green() - rosa.green()) * dg + (c.blue() - rosa.blue()) * db)
-        / (dr * dr + dg * dg + db * db);
+    return ::quota(immagine.pixel(x, y), glifo);
 }
 
 double quotaIn(const QImage& immagine, QPointF frazione, QColor glifo)
@@ -205,7 +202,7 @@ void TstReteDisegnata::glifi()
     QVERIFY2(quotaIn(s, punta, c) > 0.97, "the head is not in the glyph's colour");
     for (const QPoint& p : vuoti)
         QVERIFY2(
-            s.pixelColor(p) == rosa,
+            s.pixelColor(p) == sfondoFrmrete,
             qPrintable(QStringLiteral("(%1, %2) is %3, not pink").arg(p.x()).arg(p.y()).arg(s.pixelColor(p).name())));
 
     // Which sides the glyph reaches.
@@ -324,7 +321,7 @@ void TstReteDisegnata::palloncini()
             colori.insert(s.pixel(x, y) & 0xFFFFFF);
     for (QRgb palloncino : {qRgb(242, 235, 50), qRgb(218, 42, 36), qRgb(57, 46, 125), qRgb(0, 156, 60)})
         QVERIFY2(colori.contains(palloncino & 0xFFFFFF), qPrintable(QColor(palloncino).name()));
-    QVERIFY(colori.contains(rosa.rgb() & 0xFFFFFF));
+    QVERIFY(colori.contains(sfondoFrmrete.rgb() & 0xFFFFFF));
 }
 
 QTEST_MAIN(TstReteDisegnata)

@@ -5,6 +5,7 @@
 // stay whole inside their controls and the background has no seams.
 #include "pictures/disegni.h"
 #include "pictures/frecce.h"
+#include "tests/comuni.h"
 #include "tests/estrazioni.h"
 #include "widgets/areaimmagine.h"
 #include "windows/frminizio.h"
@@ -24,9 +25,6 @@
 using namespace zefiranda;
 
 namespace {
-
-const QColor rosa(255, 192, 192);
-const QColor giallo(255, 255, 192);
 
 qreal rapportoAtteso()
 {
@@ -74,14 +72,6 @@ QRect inchiostro(const QImage& immagine, const QRect& area, QRgb sfondo)
             if (distanza(immagine.pixel(x, y), sfondo) > 60)
                 scatola |= QRect(x, y, 1, 1);
     return scatola;
-}
-
-// How far a pixel has gone from pink towards a glyph's colour: 0 pink, 1 the colour.
-double quota(QRgb pixel, const QColor& glifo)
-{
-    const double dr = glifo.red() - rosa.red(), dg = glifo.green() - rosa.green(), db = glifo.blue() - rosa.blue();
-    return ((qRed(pixel) - rosa.red()) * dr + (qGreen(pixel) - rosa.green()) * dg + (qBlue(pixel) - rosa.blue()) * db)
-        / (dr * dr + dg * dg + db * db);
 }
 
 struct Disegnato {
@@ -163,21 +153,21 @@ void TstSchermiDensi::disegniAllaRisoluzioneDelloSchermo_data()
     QTest::addColumn<QColor>("sfondo");  // none on a button: its face is the style's
 
     QTest::newRow("frmrete Picture1") << "frmrete"
-                                      << "Picture1" << 0 << rosa;
+                                      << "Picture1" << 0 << sfondoFrmrete;
     QTest::newRow("frmrete Picture3") << "frmrete"
-                                      << "Picture3" << 1 << rosa;
+                                      << "Picture3" << 1 << sfondoFrmrete;
     QTest::newRow("frmrete Picture16") << "frmrete"
-                                       << "Picture16" << 2 << rosa;
+                                       << "Picture16" << 2 << sfondoFrmrete;
     QTest::newRow("frmrete Picture19") << "frmrete"
-                                       << "Picture19" << 3 << rosa;
+                                       << "Picture19" << 3 << sfondoFrmrete;
     QTest::newRow("frmrete Picture20") << "frmrete"
-                                       << "Picture20" << 4 << rosa;
+                                       << "Picture20" << 4 << sfondoFrmrete;
     QTest::newRow("frminizio Picture1") << "frminizio"
-                                        << "Picture1" << 5 << giallo;
+                                        << "Picture1" << 5 << sfondoFrminizio;
     QTest::newRow("frminizio Picture2") << "frminizio"
-                                        << "Picture2" << 6 << giallo;
+                                        << "Picture2" << 6 << sfondoFrminizio;
     QTest::newRow("frminizio Image1") << "frminizio"
-                                      << "Image1" << 7 << giallo;
+                                      << "Image1" << 7 << sfondoFrminizio;
     QTest::newRow("frminizio cmdparti") << "frminizio"
                                         << "cmdparti" << 8 << QColor();
 }
@@ -264,9 +254,9 @@ void TstSchermiDensi::bordiDelleFrecce_data()
 
     // Shafts: blue 449 of 2345 units of 17 pixels; red the same across; the
     // grid's yellow band measured along a row, 0.0330 of the side times sqrt(2).
-    QTest::newRow("blue") << 1 << QColor(0, 147, 221) << true << 449.0 / 2345 * 17;
-    QTest::newRow("red") << 3 << QColor(218, 37, 29) << true << 449.0 / 2345 * 17;
-    QTest::newRow("yellow") << 2 << QColor(255, 245, 0) << false << 0.0;
+    QTest::newRow("blue") << 1 << coloreFreccia(Freccia::Blu) << true << 449.0 / 2345 * 17;
+    QTest::newRow("red") << 3 << coloreFreccia(Freccia::Rossa) << true << 449.0 / 2345 * 17;
+    QTest::newRow("yellow") << 2 << coloreFreccia(Freccia::GiallaRete) << false << 0.0;
 }
 
 void TstSchermiDensi::bordiDelleFrecce()
@@ -323,10 +313,8 @@ void TstSchermiDensi::testiInteri_data()
                                         << "= - 10";
     QTest::newRow("Label1") << "Label1"
                             << "=";
-    QTest::newRow("lblmess Attento") << "lblmess"
-                                     << "Attento... correggiti!";
-    QTest::newRow("lblmess Bravo") << "lblmess"
-                                   << "Bravo!";
+    QTest::newRow("lblmess Attento") << "lblmess" << messaggioAttento;
+    QTest::newRow("lblmess Bravo") << "lblmess" << messaggioBravo;
     QTest::newRow("txt1 49") << "txt1"
                              << "49";
     QTest::newRow("txt5 48") << "txt5"
@@ -354,7 +342,7 @@ void TstSchermiDensi::testiInteri()
     // By the font's measure: the text fits the room the control gives it.
     const QFontMetricsF misure(c->font());
     QRect stanza = c->contentsRect();
-    QRgb sfondo = rosa.rgb();
+    QRgb sfondo = sfondoFrmrete.rgb();
     if (casella) {
         casella->setText(testo);
         QStyleOptionFrame opzione;
@@ -422,7 +410,7 @@ void TstSchermiDensi::sfondoSenzaCuciture()
             area->setDisegno({});
 
     const qreal r = rapportoAtteso();
-    for (auto [f, colore] : {std::pair<QWidget*, QColor>{rete.get(), rosa}, {inizio.get(), giallo}}) {
+    for (auto [f, colore] : {std::pair<QWidget*, QColor>{rete.get(), sfondoFrmrete}, {inizio.get(), sfondoFrminizio}}) {
         f->setFocus();
         const QImage schermo = fotografa(*f);
         QRegion controlli;

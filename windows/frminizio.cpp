@@ -10,6 +10,7 @@
 #include "widgets/posizione.h"
 #include "widgets/pulsante.h"
 #include "widgets/pulsanteimmagine.h"
+#include "windows/aspetto.h"
 #include "windows/finestre.h"
 #include "windows/frmrete.h"
 
@@ -18,8 +19,6 @@
 namespace zefiranda {
 
 namespace {
-
-const QColor giallo(255, 255, 192);
 
 // The start button shows only a drawing; screen readers give it a name.
 constexpr VoceAusili ausili[] = {
@@ -31,7 +30,7 @@ constexpr VoceAusili ausili[] = {
 
 Frminizio::Frminizio()
 {
-    preparaFinestra(*this, "frminizio", giallo);
+    preparaFinestra(*this, "frminizio", sfondoFrminizio);
 
     Picture1 = creaArea(*this, "Picture1", daTwips(4080, 120, 5175, 3615));
     cmdesci = creaPulsante(*this, "cmdesci", daTwips(8520, 6840, 975, 375), QStringLiteral("&Esci"));

@@ -10,6 +10,7 @@
 #include "widgets/controlli.h"
 #include "widgets/misure.h"
 #include "widgets/posizione.h"
+#include "windows/aspetto.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,36 +19,17 @@
 
 #include <chrono>
 #include <optional>
+#include <random>
 
 namespace zefiranda {
 
 namespace {
-
-const QColor rosa(255, 192, 192);
-
-struct Posto {
-    const char* nome;
-    int left, top, width, height;
-};
 
 // A picture area: its place, and the arrow it shows or none for the decoration.
 struct Area {
     Posto posto;
     std::optional<Freccia> freccia;
 };
-
-// Node boxes in reading order: txt1 ... txt9.
-constexpr std::array<Posto, 9> nodi{{
-    {"txt1", 960, 1920, 495, 495},
-    {"txt2", 3000, 1920, 495, 495},
-    {"txt3", 5040, 1920, 495, 495},
-    {"txt4", 960, 3960, 495, 495},
-    {"txt5", 3000, 3960, 495, 495},
-    {"txt6", 5040, 3960, 495, 495},
-    {"txt7", 960, 6000, 495, 495},
-    {"txt8", 3000, 6000, 495, 495},
-    {"txt9", 5040, 6000, 495, 495},
-}};
 
 // Picture areas by number: arrows of the grid, the legend and the decoration.
 constexpr auto blu = Freccia::Blu;
@@ -98,9 +80,6 @@ constexpr VoceAusili ausili[] = {
     {"cmdfine", Ausilio::Controllo, "Fine", "Chiude il programma"},
 };
 
-const QString attento = QStringLiteral("Attento... correggiti!");
-const QString bravo = QStringLiteral("Bravo!");
-
 // Every caption a puzzle can write: the legend's labels make room for the widest.
 QStringList didascalie()
 {
@@ -136,7 +115,7 @@ QFont carattereMessaggi()
 Frmrete::Frmrete(Estrazione sorgente)
     : sorgente_(std::move(sorgente))
 {
-    preparaFinestra(*this, "frmrete", rosa);
+    preparaFinestra(*this, "frmrete", sfondoFrmrete);
 
     for (std::size_t i = 0; i < aree.size(); ++i) {
         Picture_[i] = creaArea(*this, aree[i].posto.nome, rettangolo(aree[i].posto));
@@ -157,10 +136,11 @@ Frmrete::Frmrete(Estrazione sorgente)
     txtcg->hide();
     txtcg->setFocusPolicy(Qt::NoFocus);
 
-    for (std::size_t i = 0; i < nodi.size(); ++i)
-        txt_[i] = creaCasella(*this, nodi[i].nome, rettangolo(nodi[i]), carattereNodi(), Qt::AlignHCenter);
+    for (std::size_t i = 0; i < nodiFrmrete.size(); ++i)
+        txt_[i] =
+            creaCasella(*this, nodiFrmrete[i].nome, rettangolo(nodiFrmrete[i]), carattereNodi(), Qt::AlignHCenter);
     QPalette bianco = txt_[0]->palette();
-    bianco.setColor(QPalette::Base, Qt::white);
+    bianco.setColor(QPalette::Base, sfondoTxt1);
     txt_[0]->setPalette(bianco);
 
     lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(), Qt::AlignHCenter);
@@ -171,9 +151,9 @@ Frmrete::Frmrete(Estrazione sorgente)
         legenda->setFont(lblcomblu->font());
     adattaLarghezza(*lblcomrossa, tutteLeDidascalie);
     adattaLarghezza(*Label1, {Label1->text()});
-    adattaLarghezza(*lblmess, {attento, bravo});
+    adattaLarghezza(*lblmess, {messaggioAttento, messaggioBravo});
     QPalette blu = lblmess->palette();
-    blu.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    blu.setColor(QPalette::WindowText, inchiostroLblmess);
     lblmess->setPalette(blu);
 
     cmdconferma = creaPulsante(*this, "cmdconferma", daTwips(7440, 6840, 975, 375), QStringLiteral("&Conferma"));
@@ -201,8 +181,10 @@ AreaImmagine* Frmrete::Picture(int numero) const
 void Frmrete::Form_Load()
 {
     if (!sorgente_) {
-        generatore_.seed(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-        sorgente_ = [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_); };
+        const auto seme = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+        sorgente_ = [generatore = std::mt19937_64(seme)]() mutable {
+            return std::uniform_real_distribution<double>(0.0, 1.0)(generatore);
+        };
     }
     centraSulloSchermo(*this);
     nuovoesercizio();
@@ -225,9 +207,9 @@ void Frmrete::cmdconferma_Click()
         txtcomgialla->setText(QString());
 
     if (sbagliate.errori > 0) {
-        mostraMessaggio(*lblmess, attento);
+        mostraMessaggio(*lblmess, messaggioAttento);
     } else {
-        mostraMessaggio(*lblmess, bravo);
+        mostraMessaggio(*lblmess, messaggioBravo);
         for (QLineEdit* casella : txt_)
             casella->setText(QString());
         txtcomgialla->setText(QString());

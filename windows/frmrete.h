@@ -5,7 +5,6 @@
 #include "widgets/finestra.h"
 
 #include <array>
-#include <random>
 
 class QLabel;
 class QLineEdit;
@@ -42,7 +41,6 @@ private:
 
     Esercizio stato_;
     Estrazione sorgente_;
-    std::mt19937_64 generatore_;
 
     std::array<QLineEdit*, 9> txt_{};
     QLineEdit* txtcomgialla = nullptr;
