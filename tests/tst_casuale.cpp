@@ -253,6 +253,8 @@ struct Rete {
 // The child. It plays the program from its start to its end, over and over,
 // until it has done all its events or has caught the program breaking a rule.
 class Bambino : public QObject {
+    Q_OBJECT
+
 public:
     Bambino(quint64 seme, int eventi)
         : caso_(seme)
