@@ -3,7 +3,9 @@
 // random events on the program's real windows, with every rule of the program
 // checked after each one. The run is drawn from one seed, printed at the start;
 // ZEFIRANDA_SEME=<seed> replays a run event for event, ZEFIRANDA_EVENTI=<n>
-// sets its length.
+// sets its length. The window's clock is the test's too: every event comes
+// some milliseconds after the one before, now and then in a hurry, so that
+// presses in the moment after a right answer are played and checked.
 
 #include "tests/comuni.h"
 #include "windows/aspetto.h"
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -30,6 +33,7 @@
 #include <initializer_list>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <type_traits>
 
@@ -42,6 +46,7 @@ constexpr int eventiFiniti = 55;
 constexpr int controlloFallito = 98;
 
 constexpr int eventiNormali = 20000;
+constexpr int lunghezzaMassima = 32767;  // what a box holds at most
 
 // What the boxes that the check examines hold: txt2 ... txt9, txtcomgialla.
 using Caselle = std::array<QString, 9>;
@@ -272,7 +277,8 @@ public:
         return QStringLiteral(
                    "%1 events over %2 runs of the program: %3 checks (%4 all right), %5 pastes (%6 of over 64 K "
                    "characters, %7 of a megabyte into a box), %8 pictures checked; the runs ended %9 times from the "
-                   "start window, %10 from the network window")
+                   "start window, %10 from the network window; in the moment after a right answer %11 clicks on "
+                   "Conferma did nothing and %12 key events typed nothing")
             .arg(eventi_)
             .arg(vite_)
             .arg(controlli_)
@@ -282,7 +288,9 @@ public:
             .arg(incollatiMegabyte_)
             .arg(disegniControllati_)
             .arg(finiInizio_)
-            .arg(finiRete_);
+            .arg(finiRete_)
+            .arg(ignorate_)
+            .arg(tastiInPausa_);
     }
 
     int vite() const { return vite_; }
@@ -290,6 +298,8 @@ public:
     int bravi() const { return bravi_; }
     int partenze() const { return partenze_; }
     int incollatiMegabyte() const { return incollatiMegabyte_; }
+    int ignorate() const { return ignorate_; }
+    int tastiInPausa() const { return tastiInPausa_; }
 
 private:
     enum class Effetto { Nessuno, Controllo, Partenza, Fine };
@@ -307,12 +317,14 @@ private:
     Effetto clic(QWidget& finestra);
     Effetto risposta();
     Effetto tutteGiuste();
+    Effetto ripremi();
     Effetto incolla(QWidget& finestra);
     Effetto ridimensiona(QWidget& finestra);
     Effetto dallaBarra(QWidget& finestra);
     Effetto effettoDi(const QWidget* controllo) const;
     void scrivi(QLineEdit* casella, const QString& testo);
     bool raggiungi(QLineEdit* casella);
+    bool inPausa() const;
     QString testoCasuale(int lunghezza);
 
     void premuto();
@@ -351,6 +363,8 @@ private:
     int incollatiGrandi_ = 0;
     int incollatiMegabyte_ = 0;
     int disegniControllati_ = 0;
+    int ignorate_ = 0;      // clicks on cmdconferma in the moment after a right answer
+    int tastiInPausa_ = 0;  // key events in that moment
     int finiInizio_ = 0;
     int finiRete_ = 0;
 
@@ -360,12 +374,17 @@ private:
     std::vector<std::pair<QPointer<QWidget>, QRect>> geometrieInizio_;
     std::vector<std::pair<QPointer<QWidget>, QRect>> geometrieRete_;
     bool fineRichiesta_ = false;
-    bool txt1Scritto_ = false;  // the child has typed into txt1 since it was last written
+    std::shared_ptr<std::int64_t> ora_ = std::make_shared<std::int64_t>(0);  // the window's clock, in ms
+    std::optional<std::int64_t> bravoAlle_;  // when the latest right answer of the run was given
     int controlliVita_ = 0;
     int eventoDisegno_ = 0;  // the next event after which the pictures are checked
 
     // The current event.
     int controlliEvento_ = 0;
+    bool pausaEvento_ = false;  // the event comes in the moment after a right answer
+    bool tastiera_ = false;     // the event is keys only
+    bool ripremi_ = false;      // the child presses Conferma again, as restless children do
+    Caselle casellePrima_;
     int partenzeEvento_ = 0;
     bool schemaNuovo_ = false;
     bool ridisegna_ = false;
@@ -383,6 +402,7 @@ void Bambino::gioca()
     while (guasto_.isEmpty() && eventi_ < totale_)
         vita();
     impostaSorgenteFrmrete({});
+    impostaOrologioFrmrete({});
 }
 
 // One run of the program as main() runs it: avviaProgramma, then the
@@ -399,7 +419,8 @@ void Bambino::vita()
     QObject turno;
     turno_ = &turno;
     fineRichiesta_ = false;
-    txt1Scritto_ = false;
+    bravoAlle_.reset();
+    impostaOrologioFrmrete([ora = ora_] { return *ora; });
     controlliVita_ = 0;
     rete_ = Rete();
     geometrieRete_.clear();
@@ -437,10 +458,28 @@ void Bambino::passo()
     }
     controlliEvento_ = 0;
     partenzeEvento_ = 0;
+    // A hurried event now and then, mostly a moment's thought, sometimes a long
+    // one; right after a right answer mostly a hurried one.
+    const bool dopoBravo = schemaNuovo_;
+    tastiera_ = false;
+    switch (dopoBravo ? caso_.pesato({80, 15, 5}) : caso_.pesato({45, 35, 20})) {
+    case 0:
+        *ora_ += caso_.intero(0, 150);
+        break;
+    case 1:
+        *ora_ += caso_.intero(150, 1000);
+        break;
+    default:
+        *ora_ += caso_.intero(1000, 10000);
+    }
+    pausaEvento_ = inPausa();
+    ripremi_ = dopoBravo && caso_.volte(0.3);
     schemaNuovo_ = false;
     ridisegna_ = false;
-    if (rete_.finestra)
+    if (rete_.finestra) {
         schemaPrima_ = rete_.schema();
+        casellePrima_ = rete_.caselle();
+    }
 
     QWidget* finestra = nullptr;
     for (QWidget* candidata : {static_cast<QWidget*>(frminizioSeEsiste()), static_cast<QWidget*>(frmreteSeEsiste())})
@@ -506,7 +545,8 @@ void Bambino::collegaRete(Frmrete& rete)
     connect(rete_.cmdconferma, &QAbstractButton::pressed, turno_, [this] { premuto(); });
     connect(rete_.cmdconferma, &QAbstractButton::clicked, turno_, [this] { controllato(); });
     connect(rete_.cmdfine, &QAbstractButton::clicked, turno_, [this] { fineRichiesta_ = true; });
-    connect(rete_.txt[0], &QLineEdit::textEdited, turno_, [this] { txt1Scritto_ = true; });
+    connect(rete_.txt[0], &QLineEdit::textEdited, turno_,
+            [this] { richiedi(false, QStringLiteral("the child changed txt1, which is read-only")); });
 
     // The window as it first comes.
     const Schema schema = rete_.schema();
@@ -548,6 +588,8 @@ Bambino::Effetto Bambino::agisci(QWidget& finestra)
         return Effetto::Nessuno;
     }
     const bool rete = &finestra == rete_.finestra;
+    if (rete && ripremi_)
+        return ripremi();
     switch (caso_.pesato({560, 140, rete ? 120 : 0, 30, rete ? 12 : 0, rete ? 40 : 0, 14, 5, 3, 2, 15, 15})) {
     case 10:
         return tenuto(finestra);
@@ -625,6 +667,7 @@ Bambino::Effetto Bambino::dallaBarra(QWidget& finestra)
 
 Bambino::Effetto Bambino::tasto(QWidget& finestra)
 {
+    tastiera_ = true;
     QWidget* fuoco = QApplication::focusWidget();
     QWidget* bersaglio = fuoco && fuoco->window() == &finestra ? fuoco : &finestra;
     const QString dove = bersaglio->objectName();
@@ -668,7 +711,10 @@ Bambino::Effetto Bambino::tasto(QWidget& finestra)
             : scelta == 20                ? 'e'
                                           : char('a' + caso_.intero(0, 25));
         descrivi(QStringLiteral("Alt+%1 to %2").arg(QChar(QLatin1Char(lettera)).toUpper()).arg(dove));
+        const Caselle prima = rete ? rete_.caselle() : Caselle{};
         QTest::keyClick(bersaglio, lettera, Qt::AltModifier);
+        if (rete && lettera != 'c' && lettera != 'f')
+            richiedi(rete_.caselle() == prima, QStringLiteral("Alt with a letter typed into a box"));
         if (rete && lettera == 'c')
             return Effetto::Controllo;
         if ((rete && lettera == 'f') || (!rete && lettera == 'e'))
@@ -754,6 +800,7 @@ Bambino::Effetto Bambino::clic(QWidget& finestra)
 // held down by Space or Enter is pressed once.
 Bambino::Effetto Bambino::tenuto(QWidget& finestra)
 {
+    tastiera_ = true;
     QWidget* fuoco = QApplication::focusWidget();
     QWidget* bersaglio = fuoco && fuoco->window() == &finestra ? fuoco : &finestra;
     struct Tenibile {
@@ -814,8 +861,14 @@ Bambino::Effetto Bambino::trascina(QWidget& finestra)
     return sopra && bersaglio != &finestra ? effettoDi(bersaglio) : Effetto::Nessuno;
 }
 
+bool Bambino::inPausa() const
+{
+    return bravoAlle_ && *ora_ - *bravoAlle_ < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+}
+
 // Moves the focus into the box the way a child would: a click on it when it
-// can be seen, else Tab after Tab.
+// can be seen, else Tab after Tab (which does nothing in the moment after a
+// right answer).
 bool Bambino::raggiungi(QLineEdit* casella)
 {
     QWidget& finestra = *rete_.finestra;
@@ -828,6 +881,8 @@ bool Bambino::raggiungi(QLineEdit* casella)
             QTest::keyClick(fuoco ? fuoco : &finestra, Qt::Key_Tab);
         }
     }
+    if (visibile.isEmpty() && pausaEvento_)
+        return QApplication::focusWidget() == casella;
     return richiedi(QApplication::focusWidget() == casella,
                     [&] { return QStringLiteral("%1 takes the focus").arg(casella->objectName()); });
 }
@@ -867,6 +922,7 @@ QString variante(Caso& caso, const QString& giusto, bool numero)
 
 Bambino::Effetto Bambino::risposta()
 {
+    tastiera_ = true;
     const Schema schema = rete_.schema();
     const auto i = std::size_t(caso_.intero(0, 8));
     QLineEdit* casella = rete_.esaminata(i);
@@ -876,9 +932,26 @@ Bambino::Effetto Bambino::risposta()
     return Effetto::Nessuno;
 }
 
+// Conferma once more, by a click or Alt+C.
+Bambino::Effetto Bambino::ripremi()
+{
+    const QRect visibile = rete_.cmdconferma->geometry() & rete_.finestra->rect();
+    if (visibile.isEmpty() || caso_.volte(0.5)) {
+        QWidget* fuoco = QApplication::focusWidget();
+        descrivi(QStringLiteral("Alt+C again"));
+        QTest::keyClick(fuoco ? fuoco : rete_.finestra.data(), 'c', Qt::AltModifier);
+    } else {
+        descrivi(QStringLiteral("a click on cmdconferma again"));
+        QTest::mouseClick(rete_.cmdconferma, Qt::LeftButton, Qt::NoModifier,
+                          rete_.cmdconferma->mapFrom(rete_.finestra, visibile.center()));
+    }
+    return Effetto::Controllo;
+}
+
 // The whole grid filled in, mostly right, then the confirm button pressed.
 Bambino::Effetto Bambino::tutteGiuste()
 {
+    tastiera_ = true;
     const Schema schema = rete_.schema();
     const int sbagliata = caso_.volte(0.2) ? caso_.intero(0, 8) : -1;
     QStringList scritte;
@@ -905,8 +978,10 @@ Bambino::Effetto Bambino::tutteGiuste()
                           rete_.cmdconferma->mapFrom(rete_.finestra, visibile.center()));
     } else {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        if (!richiedi(QApplication::focusWidget() == rete_.cmdconferma,
-                      QStringLiteral("Tab goes from txtcomgialla to cmdconferma")))
+        // In the moment after a right answer Tab, like every key, does nothing.
+        if (!richiedi(pausaEvento_ || QApplication::focusWidget() == rete_.cmdconferma,
+                      QStringLiteral("Tab goes from txtcomgialla to cmdconferma"))
+            || QApplication::focusWidget() != rete_.cmdconferma)
             return Effetto::Nessuno;
         if (modo == 2)
             QTest::keyClick(rete_.cmdconferma, Qt::Key_Return);
@@ -944,6 +1019,7 @@ QString Bambino::testoCasuale(int lunghezza)
 
 Bambino::Effetto Bambino::incolla(QWidget& finestra)
 {
+    tastiera_ = true;
     // Mostly a few characters, now and then thousands, rarely 64 K up to a
     // megabyte (below each power of two as likely) and once in a while a whole
     // megabyte: into a box at least once in the second half of every run.
@@ -983,10 +1059,11 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
         QTest::keyClick(bersaglio, Qt::Key_Insert, Qt::ShiftModifier);
     else
         QTest::keyClick(bersaglio, Qt::Key_V, Qt::ControlModifier);
-    // Every box takes any text whole, however long.
-    if (casella)
-        richiedi(casella->text().size() >= testo.size(),
-                 [&] { return QStringLiteral("%1 takes the whole of a pasted text").arg(casella->objectName()); });
+    // A box takes a pasted text up to its limit; txt1 takes nothing.
+    if (casella && casella != rete_.txt[0] && !pausaEvento_)
+        richiedi(casella->text().size() >= std::min<qsizetype>(testo.size(), lunghezzaMassima), [&] {
+            return QStringLiteral("%1 takes a pasted text up to its limit").arg(casella->objectName());
+        });
     return Effetto::Nessuno;
 }
 
@@ -1021,6 +1098,15 @@ void Bambino::premuto()
 // judged every box as the rules say, and acted on it.
 void Bambino::controllato()
 {
+    // A press within the double-click interval after a right answer repeats
+    // that one: it does nothing at all.
+    if (inPausa()) {
+        ++ignorate_;
+        richiedi(rete_.schema() == schemaPremuto_ && rete_.caselle() == casellePremute_
+                     && rete_.txt[0]->text() == txt1Premuto_,
+                 QStringLiteral("a press in the moment after a right answer changed the window"));
+        return;
+    }
     ++controlli_;
     ++controlliVita_;
     ++controlliEvento_;
@@ -1059,7 +1145,7 @@ void Bambino::controllato()
     }
     ++bravi_;
     schemaNuovo_ = true;
-    txt1Scritto_ = false;
+    bravoAlle_ = *ora_;
     richiedi(rete_.lblmess->text() == messaggioBravo, QStringLiteral("lblmess after a right answer"));
     richiedi(dopo == Caselle{}, QStringLiteral("a right answer empties every box"));
     richiedi(rete_.finestra->focusWidget() == rete_.txt[1], QStringLiteral("a right answer puts the focus in txt2"));
@@ -1074,11 +1160,9 @@ void Bambino::verifica(Effetto atteso)
         return;
     if (fineRichiesta_)
         return;
-    richiedi(controlliEvento_ == (atteso == Effetto::Controllo ? 1 : 0), [&] {
-        return QStringLiteral("%1 checks instead of %2")
-            .arg(controlliEvento_)
-            .arg(atteso == Effetto::Controllo ? 1 : 0);
-    });
+    const int attesi = atteso == Effetto::Controllo && !pausaEvento_ ? 1 : 0;
+    richiedi(controlliEvento_ == attesi,
+             [&] { return QStringLiteral("%1 checks instead of %2").arg(controlliEvento_).arg(attesi); });
     richiedi(partenzeEvento_ == (atteso == Effetto::Partenza ? 1 : 0),
              [&] { return QStringLiteral("the start button went off %1 times").arg(partenzeEvento_); });
 
@@ -1127,8 +1211,16 @@ void Bambino::verificaRete()
     const QString violata = regolaViolata(schema);
     richiedi(violata.isEmpty(), [&] { return QStringLiteral("the puzzle breaks a rule: ") + violata; });
     richiedi(schemaNuovo_ || schema == schemaPrima_, QStringLiteral("the puzzle changed without a right answer"));
-    if (!txt1Scritto_)
-        richiedi(rete_.txt[0]->text() == testoDi(schema.nodo(1)), QStringLiteral("txt1 shows the start value"));
+    richiedi(rete_.txt[0]->text() == testoDi(schema.nodo(1)), QStringLiteral("txt1 shows the start value"));
+    for (std::size_t i = 0; i < 9; ++i)
+        richiedi(rete_.esaminata(i)->text().size() <= lunghezzaMassima, [&] {
+            return QStringLiteral("%1 holds more than %2 characters")
+                .arg(rete_.esaminata(i)->objectName())
+                .arg(lunghezzaMassima);
+        });
+    // Keys that come in the moment after a right answer type nothing.
+    if (pausaEvento_ && tastiera_ && ++tastiInPausa_)
+        richiedi(rete_.caselle() == casellePrima_, QStringLiteral("keys in the moment after a right answer changed a box"));
 
     richiedi(rete_.txtcg->isHidden() && !rete_.txtcg->isVisible(), QStringLiteral("txtcg is hidden"));
     richiedi(!rete_.txtcg->hasFocus() && rete_.finestra->focusWidget() != rete_.txtcg
@@ -1232,6 +1324,8 @@ void TstCasuale::eventiCasuali()
         QVERIFY(bambino.controlli() > bambino.bravi());
         QVERIFY(bambino.bravi() > 0);
         QVERIFY(bambino.incollatiMegabyte() > 0);
+        QVERIFY(bambino.ignorate() > 0);
+        QVERIFY(bambino.tastiInPausa() > 0);
     }
 }
 

@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleHints>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <random>
@@ -81,10 +83,12 @@ public:
 
     explicit Banco(Estrazione sorgente)
     {
-        rete = std::make_unique<Frmrete>([sorgente = std::move(sorgente), conta = estrazioni] {
-            ++*conta;
-            return sorgente();
-        });
+        rete = std::make_unique<Frmrete>(
+            [sorgente = std::move(sorgente), conta = estrazioni] {
+                ++*conta;
+                return sorgente();
+            },
+            [ora = ora, passo = passo] { return *ora += *passo; });
         QObject::connect(rete.get(), &Frmrete::fineRichiesta, [conta = fini] { ++*conta; });
         rete->show();
         pronto = QTest::qWaitForWindowActive(rete.get());
@@ -149,6 +153,14 @@ public:
         QCoreApplication::sendEvent(timer(), &evento);
     }
 
+    // The window's clock. By default every reading finds it a second further
+    // on, as if the child took a second over everything; a test that times
+    // presses stops it and moves it by hand.
+    void fermaOrologio() const { *passo = 0; }
+    void avanza(std::int64_t millisecondi) const { *ora += millisecondi; }
+
+    std::shared_ptr<std::int64_t> ora = std::make_shared<std::int64_t>(0);
+    std::shared_ptr<std::int64_t> passo = std::make_shared<std::int64_t>(1000);
     std::shared_ptr<int> estrazioni = std::make_shared<int>(0);
     std::shared_ptr<int> fini = std::make_shared<int>(0);
     std::unique_ptr<Frmrete> rete;
@@ -202,6 +214,22 @@ private slots:
     void robustezza_data();
     void robustezza();
     void unMegabyteInOgniCasella();
+    void caselleAlLimite_data();
+    void caselleAlLimite();
+    void noveCaselleAlLimite();
+    void pausaDopoBravo_data();
+    void pausaDopoBravo();
+    void cliccheRipetuti_data();
+    void cliccheRipetuti();
+    void tastiNellaPausa_data();
+    void tastiNellaPausa();
+    void spazioDueVolte();
+    void tastoTenuto_data();
+    void tastoTenuto();
+    void txt1SoloDaLeggere_data();
+    void txt1SoloDaLeggere();
+    void alt_data();
+    void alt();
 };
 
 void TstConferma::esempi_data()
@@ -318,7 +346,10 @@ void TstConferma::txt1NonContaMai()
     const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
                              QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
                              QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
+    // The child cannot change the start value; the program could, and still the check would not look at it.
     banco.scrivi(QStringLiteral("txt1"), QStringLiteral("tre"));
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("3"));
+    banco.txt(1)->setText(QStringLiteral("tre"));
     for (qsizetype i = 0; i < esaminate.size(); ++i)
         banco.scrivi(esaminate[i], i == 0 ? QStringLiteral("8") : giuste[i]);
 
@@ -632,34 +663,570 @@ void TstConferma::robustezza()
     QCOMPARE(*banco.estrazioni, 5);
 }
 
+// Boxes stop at 32,767 characters, however the text comes: what is left is
+// judged by the usual rules.
 void TstConferma::unMegabyteInOgniCasella()
 {
+    const int limite = 32767;
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
     const QString mega(1 << 20, u'7');
     const QString zeri = QString(1 << 20, u'0') + QStringLiteral("15");
-    for (const QString& nome : esaminate)
+    for (const QString& nome : esaminate) {
         banco.casella(nome)->setText(nome == u"txt9" ? zeri : mega);
+        QCOMPARE(banco.testo(nome).size(), limite);
+    }
     incolla(banco.txt(1), mega);
     banco.premi("cmdconferma", Modo::Alt);
 
+    // Cut short, txt9's zeros read as 0: every box is wrong.
     QCOMPARE(banco.messaggio(), messaggioAttento);
     for (const QString& nome : esaminate)
-        QCOMPARE(banco.testo(nome).size(), nome == u"txt9" ? zeri.size() : 0);
-    QCOMPARE(banco.testo(QStringLiteral("txt1")), mega);
+        QCOMPARE(banco.testo(nome), QString());
+    QCOMPARE(banco.rete->esercizio().errori, 9);
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("3"));
     QCOMPARE(banco.rete->esercizio().nodo(1), 3);
 
-    // Right answers in every box, txt9 still a megabyte long: a full success.
+    // Right answers in every box, txt9 full to the limit with 15 at its end: a full success.
     const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
                              QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
                              QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
     for (qsizetype i = 0; i < esaminate.size(); ++i)
         if (esaminate[i] != u"txt9")
             banco.scrivi(esaminate[i], giuste[i]);
+    incolla(banco.txt(9), QString(limite - 2, u'0') + QStringLiteral("15"));
+    QCOMPARE(banco.testo(QStringLiteral("txt9")).size(), limite);
     banco.premi("cmdconferma", Modo::Mouse);
     QCOMPARE(banco.messaggio(), messaggioBravo);
     QCOMPARE(banco.testo(QStringLiteral("txt9")), QString());
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
+}
+
+void TstConferma::caselleAlLimite_data()
+{
+    QTest::addColumn<QString>("casella");
+    QTest::addColumn<QString>("incollato");
+    QTest::addColumn<bool>("giusta");
+
+    const int limite = 32767;
+    // Blue plus 4, red plus 2, start 3: txt5 wants 9, txt9 15, the yellow box +6.
+    QTest::newRow("txt9: 15 and 40,000 spaces") << "txt9" << QStringLiteral("15") + QString(40000, u' ') << true;
+    QTest::newRow("txt9: 40,000 spaces and 15") << "txt9" << QString(40000, u' ') + QStringLiteral("15") << false;
+    QTest::newRow("txt9: 15 at the limit") << "txt9" << QString(limite - 2, u'0') + QStringLiteral("15") << true;
+    QTest::newRow("txt9: 15 one past the limit") << "txt9" << QString(limite - 1, u'0') + QStringLiteral("15")
+                                                 << false;
+    QTest::newRow("txt5: 9 and 40,000 spaces") << "txt5" << QStringLiteral("9") + QString(40000, u' ') << false;
+    QTest::newRow("txtcomgialla: +6 and 40,000 x") << "txtcomgialla" << QStringLiteral("+6") + QString(40000, u'x')
+                                                   << false;
+    QTest::newRow("txt5: 50 MB of digits") << "txt5" << QString(50 << 20, u'9') << false;
+}
+
+// A long paste is cut at the limit, the rest of the window as right as can be.
+void TstConferma::caselleAlLimite()
+{
+    QFETCH(QString, casella);
+    QFETCH(QString, incollato);
+    QFETCH(bool, giusta);
+
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
+                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
+                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
+    for (qsizetype i = 0; i < esaminate.size(); ++i)
+        banco.scrivi(esaminate[i], giuste[i]);
+    incolla(banco.casella(casella), incollato);
+    QApplication::clipboard()->clear();
+    QCOMPARE(banco.testo(casella), incollato.left(32767));
+    banco.premi("cmdconferma", Modo::Alt);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.rete->esercizio().errori, giusta ? 0 : 1);
+}
+
+// Nine boxes full to the limit, pasted, then checked twice.
+void TstConferma::noveCaselleAlLimite()
+{
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    const QString pieno(32767, u'7');
+    for (const QString& nome : esaminate) {
+        incolla(banco.casella(nome), QString(70000, u'7'));
+        QCOMPARE(banco.testo(nome), pieno);
+    }
+    QApplication::clipboard()->clear();
+    banco.premi("cmdconferma", Modo::Mouse);
+    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.rete->esercizio().errori, 9);
+    for (const QString& nome : esaminate)
+        QCOMPARE(banco.testo(nome), QString());
+    banco.premi("cmdconferma", Modo::Alt);
+    QCOMPARE(banco.rete->esercizio().errori, 8);
+}
+
+namespace {
+
+enum class Gesto { Mouse, DoppioClic, TriploClic, Alt, Spazio, Invio, InvioTastierino };
+
+// Presses Conferma the given way; the two kinds of repeated click are whole gestures of their own.
+void premiConferma(const Banco& banco, Gesto gesto)
+{
+    QPushButton* conferma = banco.pulsante("cmdconferma");
+    switch (gesto) {
+    case Gesto::DoppioClic:
+    case Gesto::TriploClic: {
+        // Through the window, as the window system sends them: press, release,
+        // press (which Qt makes a double click), release.
+        QWindow* finestra = banco.rete->windowHandle();
+        const QPoint punto = conferma->mapTo(banco.rete.get(), conferma->rect().center());
+        QTest::mouseDClick(finestra, Qt::LeftButton, Qt::NoModifier, punto);
+        if (gesto == Gesto::TriploClic)
+            QTest::mouseClick(finestra, Qt::LeftButton, Qt::NoModifier, punto);
+        break;
+    }
+    case Gesto::Mouse:
+        banco.premi("cmdconferma", Modo::Mouse);
+        break;
+    case Gesto::Alt:
+        banco.premi("cmdconferma", Modo::Alt);
+        break;
+    case Gesto::Spazio:
+        banco.premi("cmdconferma", Modo::Spazio);
+        break;
+    case Gesto::Invio:
+        banco.premi("cmdconferma", Modo::Invio);
+        break;
+    case Gesto::InvioTastierino:
+        banco.premi("cmdconferma", Modo::InvioTastierino);
+        break;
+    }
+}
+
+const char* nomeGesto(Gesto gesto)
+{
+    switch (gesto) {
+    case Gesto::Mouse:
+        return "click";
+    case Gesto::DoppioClic:
+        return "double click";
+    case Gesto::TriploClic:
+        return "triple click";
+    case Gesto::Alt:
+        return "Alt+C";
+    case Gesto::Spazio:
+        return "Space";
+    case Gesto::Invio:
+        return "Return";
+    case Gesto::InvioTastierino:
+        return "keypad Enter";
+    }
+    return "";
+}
+
+// The right answers of the puzzle blue plus 4, red plus 2, start 3, and the same with a wrong yellow answer.
+const QStringList giustePiu{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
+                            QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
+                            QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
+
+void scriviTutte(const Banco& banco, const QStringList& voci)
+{
+    for (qsizetype i = 0; i < esaminate.size(); ++i)
+        banco.scrivi(esaminate[i], voci[i]);
+}
+
+int intervallo()
+{
+    return QGuiApplication::styleHints()->mouseDoubleClickInterval();
+}
+
+// A key held down, as X11 delivers it: a press, then repeated releases and
+// presses marked as repeats, and a last release; the clock moves on between them.
+void tieni(const Banco& banco, Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo,
+           int ripetizioni, int ogni)
+{
+    for (int i = 0; i <= ripetizioni; ++i) {
+        const bool ripetuto = i > 0;
+        if (ripetuto) {
+            QKeyEvent su(QEvent::KeyRelease, tasto, modificatori, testo, true);
+            QApplication::sendEvent(QApplication::focusWidget(), &su);
+        }
+        if (!qt_sendShortcutOverrideEvent(QApplication::focusWidget(), 0, tasto, modificatori, testo, ripetuto)) {
+            QKeyEvent giu(QEvent::KeyPress, tasto, modificatori, testo, ripetuto);
+            QApplication::sendEvent(QApplication::focusWidget(), &giu);
+        }
+        banco.avanza(ogni);
+    }
+    QKeyEvent su(QEvent::KeyRelease, tasto, modificatori, testo);
+    QApplication::sendEvent(QApplication::focusWidget(), &su);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Gesto)
+
+void TstConferma::pausaDopoBravo_data()
+{
+    QTest::addColumn<bool>("primaGiusta");
+    QTest::addColumn<Gesto>("primo");
+    QTest::addColumn<Gesto>("secondo");
+    QTest::addColumn<int>("dopo");  // ms from the first press to the second
+    QTest::addColumn<bool>("secondoControlla");
+
+    const int i = intervallo();
+    const std::vector<std::pair<Gesto, Gesto>> coppie{
+        {Gesto::Mouse, Gesto::Mouse},   {Gesto::Alt, Gesto::Alt},
+        {Gesto::Spazio, Gesto::Spazio}, {Gesto::Invio, Gesto::Invio},
+        {Gesto::InvioTastierino, Gesto::InvioTastierino}, {Gesto::Mouse, Gesto::Alt},
+        {Gesto::Spazio, Gesto::Mouse},  {Gesto::Alt, Gesto::Invio},
+    };
+    for (bool giusta : {true, false})
+        for (const auto& [primo, secondo] : coppie)
+            for (int dopo : {0, i - 1, i, 5000})
+                QTest::addRow("%s, %s then %s after %d ms", giusta ? "right" : "wrong", nomeGesto(primo),
+                              nomeGesto(secondo), dopo)
+                    << giusta << primo << secondo << dopo << (!giusta || dopo >= i);
+}
+
+// A press that follows a right answer within the double-click interval does
+// nothing; any press after a wrong answer, and any press after the interval, checks.
+void TstConferma::pausaDopoBravo()
+{
+    QFETCH(bool, primaGiusta);
+    QFETCH(Gesto, primo);
+    QFETCH(Gesto, secondo);
+    QFETCH(int, dopo);
+    QFETCH(bool, secondoControlla);
+
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    QStringList voci = giustePiu;
+    if (!primaGiusta)
+        voci[8] = QStringLiteral("6");
+    scriviTutte(banco, voci);
+    banco.fermaOrologio();
+    premiConferma(banco, primo);
+    QCOMPARE(banco.messaggio(), primaGiusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(*banco.estrazioni, primaGiusta ? 10 : 5);
+
+    banco.tick();
+    banco.avanza(dopo);
+    premiConferma(banco, secondo);
+    QCOMPARE(banco.messaggio(), secondoControlla ? messaggioAttento : QString());
+    QCOMPARE(*banco.estrazioni, primaGiusta ? 10 : 5);
+    QCOMPARE(banco.rete->esercizio().errori, secondoControlla ? (primaGiusta ? 8 : 1) : 0);
+    QCOMPARE(banco.testo(QStringLiteral("txt1")), primaGiusta ? QStringLiteral("19") : QStringLiteral("3"));
+    // A press that counts for nothing leaves the focus in txt2, where the right answer put it.
+    if (!secondoControlla && (secondo == Gesto::Mouse || secondo == Gesto::Alt))
+        QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
+}
+
+void TstConferma::cliccheRipetuti_data()
+{
+    QTest::addColumn<Gesto>("gesto");
+    QTest::addColumn<bool>("giusta");
+    QTest::addColumn<int>("errori");
+    for (Gesto gesto : {Gesto::DoppioClic, Gesto::TriploClic}) {
+        QTest::addRow("%s after right answers", nomeGesto(gesto)) << gesto << true << 0;
+        QTest::addRow("%s after a wrong answer", nomeGesto(gesto)) << gesto << false << 1;
+    }
+}
+
+// A double or triple click after right answers praises the child and leaves
+// the next puzzle empty; after a wrong answer every click checks again.
+void TstConferma::cliccheRipetuti()
+{
+    QFETCH(Gesto, gesto);
+    QFETCH(bool, giusta);
+    QFETCH(int, errori);
+
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    QStringList voci = giustePiu;
+    if (!giusta)
+        voci[8] = QStringLiteral("6");
+    scriviTutte(banco, voci);
+    banco.fermaOrologio();
+    premiConferma(banco, gesto);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.rete->esercizio().errori, errori);
+    QCOMPARE(*banco.estrazioni, giusta ? 10 : 5);
+    if (giusta) {
+        for (const QString& nome : esaminate)
+            QCOMPARE(banco.testo(nome), QString());
+        QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
+    }
+}
+
+void TstConferma::tastiNellaPausa_data()
+{
+    QTest::addColumn<int>("dopo");
+    QTest::addColumn<QString>("tasti");  // what the child means to type into txt2
+    QTest::addColumn<bool>("perIncolla");
+    QTest::addColumn<bool>("scritto");
+
+    const int i = intervallo();
+    for (int dopo : {0, 1, i - 1, i, i + 1, 3000}) {
+        QTest::addRow("7 after %d ms", dopo) << dopo << QStringLiteral("7") << false << (dopo >= i);
+        QTest::addRow("Space after %d ms", dopo) << dopo << QStringLiteral(" ") << false << (dopo >= i);
+        QTest::addRow("Ctrl+V after %d ms", dopo) << dopo << QStringLiteral("12") << true << (dopo >= i);
+    }
+}
+
+// Keys that come in the moment after a right answer type nothing into the next puzzle.
+void TstConferma::tastiNellaPausa()
+{
+    QFETCH(int, dopo);
+    QFETCH(QString, tasti);
+    QFETCH(bool, perIncolla);
+    QFETCH(bool, scritto);
+
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    scriviTutte(banco, giustePiu);
+    banco.fermaOrologio();
+    banco.premi("cmdconferma", Modo::Alt);
+    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
+
+    banco.avanza(dopo);
+    if (perIncolla) {
+        QApplication::clipboard()->setText(tasti);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        digita(tasti);
+    }
+    QInputMethodEvent composto;
+    composto.setCommitString(QStringLiteral("4"));
+    QApplication::sendEvent(banco.txt(2), &composto);
+    QCOMPARE(banco.testo(QStringLiteral("txt2")), scritto ? tasti + QStringLiteral("4") : QString());
+}
+
+// Space pressed twice on Conferma, as a child does: the first press praises
+// and moves the focus to txt2, the second would type a space there.
+void TstConferma::spazioDueVolte()
+{
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    scriviTutte(banco, giustePiu);
+    banco.fermaOrologio();
+    banco.pulsante("cmdconferma")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    banco.avanza(150);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
+    QCOMPARE(banco.testo(QStringLiteral("txt2")), QString());
+
+    // The next puzzle, blue plus 3, red minus 7, start 19, solved a while later.
+    banco.avanza(intervallo());
+    scriviTutte(banco, {QStringLiteral("22"), QStringLiteral("25"), QStringLiteral("12"), QStringLiteral("15"),
+                        QStringLiteral("18"), QStringLiteral("5"), QStringLiteral("8"), QStringLiteral("11"),
+                        QStringLiteral("-4")});
+    banco.tick();
+    banco.premi("cmdconferma", Modo::Spazio);
+    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(*banco.estrazioni, 15);
+}
+
+void TstConferma::tastoTenuto_data()
+{
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<int>("modificatori");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<bool>("giusta");
+
+    struct Tasto {
+        const char* nome;
+        Qt::Key tasto;
+        Qt::KeyboardModifiers modificatori;
+        const char* testo;
+    };
+    for (const Tasto& t : {Tasto{"Alt+C", Qt::Key_C, Qt::AltModifier, "c"},
+                           Tasto{"Space", Qt::Key_Space, Qt::NoModifier, " "},
+                           Tasto{"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
+                           Tasto{"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r"}})
+        for (bool giusta : {true, false})
+            QTest::addRow("%s held after %s answers", t.nome, giusta ? "right" : "wrong")
+                << int(t.tasto) << int(t.modificatori) << QString::fromLatin1(t.testo) << giusta;
+}
+
+// A key held down for two seconds presses Conferma once, however long the
+// keyboard goes on repeating it; a new press after it checks again.
+void TstConferma::tastoTenuto()
+{
+    QFETCH(int, tasto);
+    QFETCH(int, modificatori);
+    QFETCH(QString, testo);
+    QFETCH(bool, giusta);
+
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    QStringList voci = giustePiu;
+    if (!giusta)
+        voci[8] = QStringLiteral("6");
+    scriviTutte(banco, voci);
+    banco.fermaOrologio();
+    banco.pulsante("cmdconferma")->setFocus(Qt::TabFocusReason);
+    int controlli = 0;
+    const auto conta = QObject::connect(banco.pulsante("cmdconferma"), &QPushButton::clicked, [&controlli] {
+        ++controlli;
+    });
+    tieni(banco, Qt::Key(tasto), Qt::KeyboardModifiers(modificatori), testo, 40, 50);
+    QObject::disconnect(conta);
+    banco.avanza(intervallo());
+
+    QCOMPARE(controlli, 1);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(*banco.estrazioni, giusta ? 10 : 5);
+    for (const QString& nome : esaminate)
+        if (giusta || nome == u"txtcomgialla")
+            QCOMPARE(banco.testo(nome), QString());
+
+    banco.tick();
+    banco.premi("cmdconferma", Modo::Alt);
+    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.rete->esercizio().errori, giusta ? 8 : 1);
+}
+
+void TstConferma::txt1SoloDaLeggere_data()
+{
+    QTest::addColumn<QString>("azione");
+    QTest::newRow("typing") << "typing";
+    QTest::newRow("Ctrl+V") << "Ctrl+V";
+    QTest::newRow("Shift+Insert") << "Shift+Insert";
+    QTest::newRow("middle click") << "middle click";
+    QTest::newRow("Delete") << "Delete";
+    QTest::newRow("Backspace") << "Backspace";
+    QTest::newRow("Ctrl+X") << "Ctrl+X";
+    QTest::newRow("Shift+Delete") << "Shift+Delete";
+    QTest::newRow("Ctrl+Z") << "Ctrl+Z";
+    QTest::newRow("Ctrl+K") << "Ctrl+K";
+    QTest::newRow("Ctrl+Backspace") << "Ctrl+Backspace";
+    QTest::newRow("input method") << "input method";
+    QTest::newRow("Alt+letter") << "Alt+letter";
+}
+
+// txt1 shows the start value: the child can reach it, select and copy it,
+// never change it.
+void TstConferma::txt1SoloDaLeggere()
+{
+    QFETCH(QString, azione);
+
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    QLineEdit* txt1 = banco.txt(1);
+    // Shift+Tab from txt2 reaches it, and Tab leads on to txt2.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(banco.fuoco(), QStringLiteral("txt1"));
+    QCOMPARE(txt1->selectedText(), QStringLiteral("3"));
+    QApplication::clipboard()->setText(QStringLiteral("42"));
+
+    if (azione == u"typing")
+        digita(QStringLiteral("45"));
+    else if (azione == u"Ctrl+V")
+        QTest::keyClick(txt1, Qt::Key_V, Qt::ControlModifier);
+    else if (azione == u"Shift+Insert")
+        QTest::keyClick(txt1, Qt::Key_Insert, Qt::ShiftModifier);
+    else if (azione == u"middle click")
+        QTest::mouseClick(txt1, Qt::MiddleButton);
+    else if (azione == u"Delete")
+        QTest::keyClick(txt1, Qt::Key_Delete);
+    else if (azione == u"Backspace")
+        QTest::keyClick(txt1, Qt::Key_Backspace);
+    else if (azione == u"Ctrl+X")
+        QTest::keyClick(txt1, Qt::Key_X, Qt::ControlModifier);
+    else if (azione == u"Shift+Delete")
+        QTest::keyClick(txt1, Qt::Key_Delete, Qt::ShiftModifier);
+    else if (azione == u"Ctrl+Z")
+        QTest::keyClick(txt1, Qt::Key_Z, Qt::ControlModifier);
+    else if (azione == u"Ctrl+K")
+        QTest::keyClick(txt1, Qt::Key_K, Qt::ControlModifier);
+    else if (azione == u"Ctrl+Backspace")
+        QTest::keyClick(txt1, Qt::Key_Backspace, Qt::ControlModifier);
+    else if (azione == u"Alt+letter")
+        QTest::keyClick(txt1, Qt::Key_X, Qt::AltModifier);
+    else {
+        QInputMethodEvent composto;
+        composto.setCommitString(QStringLiteral("8"));
+        QApplication::sendEvent(txt1, &composto);
+    }
+    QCOMPARE(txt1->text(), QStringLiteral("3"));
+
+    // It copies, for whoever wants the start value elsewhere.
+    txt1->selectAll();
+    QTest::keyClick(txt1, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("3"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(banco.fuoco(), QStringLiteral("txt1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(banco.fuoco(), QStringLiteral("cmdfine"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(banco.fuoco(), QStringLiteral("txt1"));
+}
+
+void TstConferma::alt_data()
+{
+    QTest::addColumn<QString>("fuoco");
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<int>("modificatori");
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QString>("scritto");  // what the box holds afterwards
+
+    struct Riga {
+        const char* nome;
+        Qt::Key tasto;
+        Qt::KeyboardModifiers modificatori;
+        const char* testo;
+        const char* scritto;
+    };
+    const Qt::KeyboardModifiers altGrWindows = Qt::AltModifier | Qt::ControlModifier;
+    const std::vector<Riga> righe{
+        {"Alt+X", Qt::Key_X, Qt::AltModifier, "x", ""},
+        {"Alt+Q", Qt::Key_Q, Qt::AltModifier, "q", ""},
+        {"Alt+1", Qt::Key_1, Qt::AltModifier, "1", ""},
+        {"Alt+E", Qt::Key_E, Qt::AltModifier, "e", ""},
+        {"Alt+Space", Qt::Key_Space, Qt::AltModifier, " ", ""},
+        {"Alt+Shift+X", Qt::Key_X, Qt::AltModifier | Qt::ShiftModifier, "X", ""},
+        {"Alt+keypad 5", Qt::Key_5, Qt::AltModifier | Qt::KeypadModifier, "5", ""},
+        {"Meta+X", Qt::Key_X, Qt::MetaModifier, "x", ""},
+        {"Alt+è", Qt::Key_unknown, Qt::AltModifier, "è", ""},
+        {"AltGr+ò as Ctrl+Alt (Windows)", Qt::Key_At, altGrWindows, "@", "@"},
+        {"AltGr+è as Ctrl+Alt+Shift (Windows)", Qt::Key_BraceLeft, altGrWindows | Qt::ShiftModifier, "{", "{"},
+        {"AltGr+ò as group switch (X11)", Qt::Key_At, Qt::GroupSwitchModifier, "@", "@"},
+        {"AltGr+ò as group switch with Alt", Qt::Key_At, Qt::GroupSwitchModifier | Qt::AltModifier, "@", "@"},
+        {"AltGr+e as group switch", Qt::Key_E, Qt::GroupSwitchModifier, "€", "€"},
+        {"x", Qt::Key_X, Qt::NoModifier, "x", "x"},
+        {"Shift+X", Qt::Key_X, Qt::ShiftModifier, "X", "X"},
+        {"Ctrl+X", Qt::Key_X, Qt::ControlModifier, "\x18", ""},
+    };
+    for (const char* fuoco : {"txt2", "txt9", "txtcomgialla"})
+        for (const Riga& r : righe)
+            QTest::addRow("%s in %s", r.nome, fuoco) << QString::fromLatin1(fuoco) << int(r.tasto)
+                                                     << int(r.modificatori) << QString::fromUtf8(r.testo)
+                                                     << QString::fromUtf8(r.scritto);
+}
+
+// Alt with a key that is no access key types nothing; AltGr, which other
+// layouts need for their characters, still types.
+void TstConferma::alt()
+{
+    QFETCH(QString, fuoco);
+    QFETCH(int, tasto);
+    QFETCH(int, modificatori);
+    QFETCH(QString, testo);
+    QFETCH(QString, scritto);
+
+    Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
+    QVERIFY(banco.pronto);
+    QLineEdit* casella = banco.casella(fuoco);
+    casella->setFocus();
+    QTest::sendKeyEvent(QTest::Click, casella, Qt::Key(tasto), testo, Qt::KeyboardModifiers(modificatori));
+    QCOMPARE(casella->text(), scritto);
+    QCOMPARE(banco.messaggio(), QString());
+    QCOMPARE(*banco.fini, 0);
+    QCOMPARE(banco.fuoco(), fuoco);
 }
 
 QTEST_MAIN(TstConferma)

@@ -44,7 +44,7 @@ private slots:
     void finestra();
     void primaApparizione();
     void ordineDiTabulazione();
-    void caselleSenzaLimite();
+    void caselleAlLimite();
     void ridimensionamento();
     void sovrapposizioneLegenda();
     void nuovoesercizioScriveSoloIlSuo();
@@ -195,6 +195,15 @@ void TstFrmrete::finestra()
 
     auto* txt1 = rete->findChild<QLineEdit*>(QStringLiteral("txt1"));
     QCOMPARE(txt1->palette().color(QPalette::Base), sfondoTxt1);
+    QVERIFY(txt1->isReadOnly());
+    QVERIFY(txt1->isEnabled());
+    QCOMPARE(txt1->focusPolicy(), Qt::StrongFocus);
+    // Read-only, it looks just as it would editable.
+    const QImage soloLettura = txt1->grab().toImage();
+    txt1->setReadOnly(false);
+    const QImage modificabile = txt1->grab().toImage();
+    txt1->setReadOnly(true);
+    QCOMPARE(soloLettura, modificabile);
     QCOMPARE(txt1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     auto* gialla = rete->findChild<QLineEdit*>(QStringLiteral("txtcomgialla"));
     QCOMPARE(gialla->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
@@ -240,14 +249,20 @@ void TstFrmrete::ordineDiTabulazione()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txt1"));
 }
 
-void TstFrmrete::caselleSenzaLimite()
+// Every box stops at Qt's usual 32,767 characters.
+void TstFrmrete::caselleAlLimite()
 {
     auto* casella = rete->findChild<QLineEdit*>(QStringLiteral("txt5"));
     const QString lungo(100000, QLatin1Char('7'));
     casella->setFocus();
     QTest::keyClicks(casella, QStringLiteral("12"));
     casella->insert(lungo);
-    QCOMPARE(casella->text().size(), lungo.size() + 2);
+    QCOMPARE(casella->text(), QStringLiteral("12") + lungo.left(32765));
+    QTest::keyClicks(casella, QStringLiteral("3"));
+    QCOMPARE(casella->text().size(), 32767);
+    QVERIFY(!casella->text().contains(u'3'));
+    for (QLineEdit* c : rete->findChildren<QLineEdit*>())
+        QVERIFY2(c->maxLength() == 32767, qPrintable(c->objectName()));
 }
 
 void TstFrmrete::ridimensionamento()

@@ -2,6 +2,7 @@
 #include "widgets/controlli.h"
 
 #include "widgets/areaimmagine.h"
+#include "widgets/casella.h"
 #include "widgets/pulsante.h"
 
 #include <QFontMetricsF>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 
 #include <algorithm>
-#include <limits>
 
 namespace zefiranda {
 
@@ -27,10 +27,10 @@ template <typename Controllo> Controllo* piazza(Controllo* controllo, const char
 QLineEdit* creaCasella(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,
                        Qt::Alignment allineamento)
 {
-    auto* casella = piazza(new QLineEdit(&finestra), nome, twips);
+    auto* casella = piazza(new Casella(&finestra), nome, twips);
     casella->setFont(font);
     casella->setAlignment(allineamento | Qt::AlignVCenter);
-    casella->setMaxLength(std::numeric_limits<int>::max());
+    casella->setMaxLength(lunghezzaCasella);
     return casella;
 }
 

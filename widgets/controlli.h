@@ -17,6 +17,10 @@ namespace zefiranda {
 
 class AreaImmagine;
 
+// Every box takes at most this many characters, Qt's usual limit: a longer
+// text, typed, pasted or written by the program, is cut there.
+inline constexpr int lunghezzaCasella = 32767;
+
 // Factories for the controls of the program's windows: each places a new child
 // of the window at a rectangle in logical pixels (see daTwips) under its object name.
 QLineEdit* creaCasella(QWidget& finestra, const char* nome, const QRect& twips, const QFont& font,

@@ -8,11 +8,18 @@ namespace zefiranda {
 
 bool Pulsante::event(QEvent* evento)
 {
-    // Qt would show the button pressed for a moment and click it later; the
-    // access key presses it at once, like every other way of pressing it.
-    if (evento->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(evento)->isAmbiguous()) {
-        click();
-        return true;
+    if (evento->type() == QEvent::Shortcut) {
+        auto* scorciatoia = static_cast<QShortcutEvent*>(evento);
+        // Holding Alt and the access key down presses the button once, as
+        // holding Space or Enter does. Qt keeps the number of the access key's
+        // shortcut to itself; the first press through it tells it.
+        setShortcutAutoRepeat(scorciatoia->shortcutId(), false);
+        // Qt would show the button pressed for a moment and click it later; the
+        // access key presses it at once, like every other way of pressing it.
+        if (!scorciatoia->isAmbiguous()) {
+            click();
+            return true;
+        }
     }
     return QPushButton::event(evento);
 }

@@ -7,7 +7,8 @@ namespace zefiranda {
 
 // A push button that the mouse, Space and either Enter key press while it has
 // the focus, and that Alt with its access key presses at once from anywhere in
-// its window. Enter typed elsewhere presses no button.
+// its window. Enter typed elsewhere presses no button. Holding any of these
+// keys down presses the button once: the keyboard's repeats press nothing.
 class Pulsante : public QPushButton {
     Q_OBJECT
 

@@ -14,6 +14,7 @@ namespace {
 QPointer<Frminizio> inizio;
 QPointer<Frmrete> rete;
 Estrazione sorgenteRete;
+Orologio orologioRete;
 
 // A window lives until it is closed; its end button ends the program at once.
 template <typename F> F* crea(F* finestra)
@@ -35,7 +36,7 @@ Frminizio& frminizio()
 Frmrete& frmrete()
 {
     if (!rete)
-        rete = crea(new Frmrete(sorgenteRete));
+        rete = crea(new Frmrete(sorgenteRete, orologioRete));
     return *rete;
 }
 
@@ -52,6 +53,11 @@ Frmrete* frmreteSeEsiste()
 void impostaSorgenteFrmrete(Estrazione sorgente)
 {
     sorgenteRete = std::move(sorgente);
+}
+
+void impostaOrologioFrmrete(Orologio orologio)
+{
+    orologioRete = std::move(orologio);
 }
 
 void distruggiFinestre()

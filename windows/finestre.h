@@ -2,6 +2,7 @@
 #pragma once
 
 #include "logic/esercizio.h"
+#include "widgets/pausa.h"
 
 namespace zefiranda {
 
@@ -22,6 +23,8 @@ Frmrete* frmreteSeEsiste();
 // The draws the network window is built with. By default (an empty source) it
 // seeds its own generator from the clock when it loads.
 void impostaSorgenteFrmrete(Estrazione sorgente);
+// The clock the network window is built with; by default the system's.
+void impostaOrologioFrmrete(Orologio orologio);
 
 // Destroys whichever windows exist, without running any of their handlers.
 void distruggiFinestre();

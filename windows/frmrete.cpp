@@ -112,7 +112,7 @@ QFont carattereMessaggi()
 
 }  // namespace
 
-Frmrete::Frmrete(Estrazione sorgente)
+Frmrete::Frmrete(Estrazione sorgente, Orologio orologio)
     : sorgente_(std::move(sorgente))
 {
     preparaFinestra(*this, "frmrete", sfondoFrmrete);
@@ -142,6 +142,8 @@ Frmrete::Frmrete(Estrazione sorgente)
     QPalette bianco = txt_[0]->palette();
     bianco.setColor(QPalette::Base, sfondoTxt1);
     txt_[0]->setPalette(bianco);
+    // The start value can be read, reached with Tab and copied, never changed by the child.
+    txt_[0]->setReadOnly(true);
 
     lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(), Qt::AlignHCenter);
     // The legend's labels share the font that fits the widest caption into the narrowest of them.
@@ -163,6 +165,12 @@ Frmrete::Frmrete(Estrazione sorgente)
     timer->setObjectName(QStringLiteral("timer"));
     timer->setInterval(3000);
 
+    pausa_ = new Pausa(*this, std::move(orologio));
+    connect(cmdconferma, &QPushButton::pressed, this, [this] {
+        premuto_ = pausa_->adesso();
+        if (pausa_->comprende(premuto_) && cmdconferma->hasFocus())
+            pausa_->restituisciFuoco();
+    });
     connect(cmdconferma, &QPushButton::clicked, this, &Frmrete::cmdconferma_Click);
     connect(cmdfine, &QPushButton::clicked, this, &Frmrete::cmdfine_Click);
     connect(timer, &QTimer::timeout, this, &Frmrete::timer_Timer);
@@ -193,6 +201,12 @@ void Frmrete::Form_Load()
 
 void Frmrete::cmdconferma_Click()
 {
+    // A press that follows a right answer within the double-click interval
+    // repeats the one that gave it (a double click, Alt+C twice, Space twice):
+    // it would check the new, empty puzzle and scold the child for nothing.
+    if (pausa_->comprende(premuto_))
+        return;
+
     Risposte risposte;
     for (std::size_t i = 0; i < risposte.nodi.size(); ++i)
         risposte.nodi[i] = txt_[i + 1]->text();
@@ -215,6 +229,7 @@ void Frmrete::cmdconferma_Click()
         txtcomgialla->setText(QString());
         nuovoesercizio();
         txt_[1]->setFocus();
+        pausa_->inizia();
     }
 
     // Starting it again gives every message its full three seconds.

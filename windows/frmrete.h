@@ -3,6 +3,7 @@
 
 #include "logic/esercizio.h"
 #include "widgets/finestra.h"
+#include "widgets/pausa.h"
 
 #include <array>
 
@@ -22,8 +23,9 @@ class Frmrete : public Finestra {
 
 public:
     // Without a source the window seeds its own generator from the clock
-    // when it loads.
-    explicit Frmrete(Estrazione sorgente = {});
+    // when it loads. The clock times the pause after a right answer (see
+    // cmdconferma_Click); without one the window uses the system's.
+    explicit Frmrete(Estrazione sorgente = {}, Orologio orologio = {});
 
     const Esercizio& esercizio() const { return stato_; }
 
@@ -41,6 +43,9 @@ private:
 
     Esercizio stato_;
     Estrazione sorgente_;
+
+    Pausa* pausa_ = nullptr;
+    std::int64_t premuto_ = 0;  // when cmdconferma last went down
 
     std::array<QLineEdit*, 9> txt_{};
     QLineEdit* txtcomgialla = nullptr;
