@@ -76,14 +76,14 @@ public:
         return QMargins(lati[0], lati[2], lati[1], lati[3]);
     }
 
-    // Asks the window manager for the frame of the unmapped window and waits for its answer.
-    std::optional<QMargins> chiedi(xcb_window_t finestra, std::chrono::milliseconds attesa) const
+    // Asks the window manager for the frame it will give the unmapped window;
+    // false when no window manager offers the request.
+    bool chiedi(xcb_window_t finestra) const
     {
         const auto geometria =
             risposta(xcb_get_geometry_reply(connessione_, xcb_get_geometry(connessione_, finestra), nullptr));
         if (!geometria || !offerta(geometria->root))
-            return std::nullopt;
-
+            return false;
         xcb_client_message_event_t messaggio{};
         messaggio.response_type = XCB_CLIENT_MESSAGE;
         messaggio.format = 32;
@@ -93,7 +93,12 @@ public:
                        XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&messaggio));
         xcb_flush(connessione_);
+        return true;
+    }
 
+    // Waits for the answer to chiedi.
+    std::optional<QMargins> attendi(xcb_window_t finestra, std::chrono::milliseconds attesa) const
+    {
         // Each look is a round trip of its own: Qt's events stay in Qt's queue.
         const auto fine = std::chrono::steady_clock::now() + attesa;
         for (;;) {
@@ -148,8 +153,9 @@ std::optional<QMargins> corniceX11(QWidget& finestra, xcb_connection_t* connessi
     const X11 x11(connessione);
     const auto id = static_cast<xcb_window_t>(finestra.winId());
     auto propria = x11.estensioni(id);
-    if (!propria && !finestra.isVisible())
-        propria = x11.chiedi(id, attesaCornice);
+    // A second request, should the first have gone astray, costs nothing.
+    if (!propria && !finestra.isVisible() && x11.chiedi(id))
+        propria = x11.attendi(id, attesaCornice);
     if (propria)
         if (auto cornice = credibile(inPixelLogici(*propria, finestra)))
             return cornice;
@@ -191,15 +197,32 @@ std::optional<QMargins> corniceNota(QWidget& finestra)
     return credibile(finestra.windowHandle()->frameMargins());
 }
 
+#if defined(ZEFIRANDA_XCB) && QT_CONFIG(xcb)
+xcb_connection_t* connessioneX11()
+{
+    // The offscreen platform offers the same interface, without a connection.
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && QGuiApplication::platformName() == QLatin1String("xcb") ? x11->connection() : nullptr;
+}
+#endif
+
 }  // namespace
+
+void chiediCornice(QWidget& finestra)
+{
+#if defined(ZEFIRANDA_XCB) && QT_CONFIG(xcb)
+    if (xcb_connection_t* connessione = connessioneX11())
+        X11(connessione).chiedi(static_cast<xcb_window_t>(finestra.winId()));
+#else
+    Q_UNUSED(finestra);
+#endif
+}
 
 QMargins corniceAttesa(QWidget& finestra)
 {
 #if defined(ZEFIRANDA_XCB) && QT_CONFIG(xcb)
-    // The offscreen platform offers the same interface, without a connection.
-    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        if (QGuiApplication::platformName() == QLatin1String("xcb") && x11->connection())
-            return corniceX11(finestra, x11->connection()).value_or(QMargins());
+    if (xcb_connection_t* connessione = connessioneX11())
+        return corniceX11(finestra, connessione).value_or(QMargins());
 #endif
     return corniceNota(finestra).value_or(QMargins());
 }

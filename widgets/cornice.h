@@ -25,4 +25,9 @@ inline constexpr std::chrono::milliseconds attesaCornice{90};
 // used; with nothing believable the frame counts as none.
 QMargins corniceAttesa(QWidget& finestra);
 
+// On X11, creates the window and asks the window manager now for its frame, so
+// that the answer is in by the time corniceAttesa looks for it; meant for the
+// window's constructor, once its kind and title are set. Elsewhere nothing.
+void chiediCornice(QWidget& finestra);
+
 }  // namespace zefiranda

@@ -134,6 +134,29 @@ public:
         return cornice;
     }
 
+    // Waits until the window manager answers a request for the frame of a new
+    // window: it has then finished starting, as a user's window manager has.
+    // One that never answers is waited for the time allowed.
+    void attendiGestore() const
+    {
+        const xcb_window_t prova = xcb_generate_id(connessione_);
+        xcb_create_window(connessione_, XCB_COPY_FROM_PARENT, prova, radice_, 0, 0, 100, 100, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_client_message_event_t messaggio{};
+        messaggio.response_type = XCB_CLIENT_MESSAGE;
+        messaggio.format = 32;
+        messaggio.window = prova;
+        messaggio.type = atomo("_NET_REQUEST_FRAME_EXTENTS");
+        xcb_send_event(connessione_, 0, radice_, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                       reinterpret_cast<const char*>(&messaggio));
+        xcb_flush(connessione_);
+        const auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (cardinali(prova, estensioni_, XCB_ATOM_CARDINAL).size() != 4 && std::chrono::steady_clock::now() < fine)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        xcb_destroy_window(connessione_, prova);
+        xcb_flush(connessione_);
+    }
+
     // Whether the keyboard focus is on the window.
     bool haIlFuoco(xcb_window_t finestra) const
     {
@@ -253,6 +276,7 @@ int main(int argc, char** argv)
     const std::string programma = argv[1];
     const int lanci = std::atoi(argv[2]);
     const Schermo schermo;
+    schermo.attendiGestore();
     Esito esito;
 
     for (int lancio = 1; lancio <= lanci; ++lancio) {
