@@ -65,8 +65,7 @@ void TstCentratura::posizioneCentrata_data()
     QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << openbox << QPoint(75, 61);
     QTest::newRow("640 x 480: the frame overhangs, nothing moves it back")
         << QRect(0, 0, 640, 480) << openbox << QPoint(-5, 0);
-    QTest::newRow("second screen to the right")
-        << QRect(1024, 0, 800, 600) << openbox << QPoint(1024 + 75, 61);
+    QTest::newRow("second screen to the right") << QRect(1024, 0, 800, 600) << openbox << QPoint(1024 + 75, 61);
     QTest::newRow("screen above the first") << QRect(0, -600, 800, 600) << openbox << QPoint(75, -600 + 61);
 }
 

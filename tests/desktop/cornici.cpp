@@ -10,17 +10,18 @@
 // or the program does not behave as a desktop test needs.
 #include <xcb/xcb.h>
 
+#include <spawn.h>
 #include <sys/wait.h>
 
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <optional>
-#include <spawn.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -57,9 +58,9 @@ std::string testo(const Rettangolo& r)
 
 // A window of the program as the window manager has framed it.
 struct Cornice {
-    Rettangolo esterno;   // client area grown by _NET_FRAME_EXTENTS
-    Rettangolo telaio;    // the window manager's own frame window, child of the root
-    int lati[4];          // _NET_FRAME_EXTENTS: left, right, top, bottom
+    Rettangolo esterno;  // client area grown by _NET_FRAME_EXTENTS
+    Rettangolo telaio;   // the window manager's own frame window, child of the root
+    int lati[4];         // _NET_FRAME_EXTENTS: left, right, top, bottom
     bool operator==(const Cornice& altra) const { return esterno == altra.esterno && telaio == altra.telaio; }
 };
 
@@ -100,8 +101,8 @@ public:
 
     bool visibile(xcb_window_t finestra) const
     {
-        const auto attributi = risposta(xcb_get_window_attributes_reply(
-            connessione_, xcb_get_window_attributes(connessione_, finestra), nullptr));
+        const auto attributi = risposta(
+            xcb_get_window_attributes_reply(connessione_, xcb_get_window_attributes(connessione_, finestra), nullptr));
         return attributi && attributi->map_state == XCB_MAP_STATE_VIEWABLE;
     }
 
@@ -147,7 +148,8 @@ public:
         messaggio.format = 32;
         messaggio.window = prova;
         messaggio.type = atomo("_NET_REQUEST_FRAME_EXTENTS");
-        xcb_send_event(connessione_, 0, radice_, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+        xcb_send_event(connessione_, 0, radice_,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                        reinterpret_cast<const char*>(&messaggio));
         xcb_flush(connessione_);
         const auto fine = std::chrono::steady_clock::now() + std::chrono::seconds(5);
