@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/finestra.h"
 
+#include "widgets/cornice.h"
 #include "widgets/misure.h"
 
 #include <QPalette>
@@ -25,6 +26,7 @@ void preparaFinestra(QWidget& finestra, const char* nome, QColor sfondo)
     finestra.setPalette(colori);
     finestra.setAutoFillBackground(true);
     finestra.resize(daTwips(0, 0, 9750, 7410).size());
+    chiediCornice(finestra);
 }
 
 }  // namespace zefiranda
