@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/finestre.h"
 #include "windows/programma.h"
+#include "windows/rigadicomando.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    if (const auto esito = zefiranda::eseguiRigaDiComando(argc, argv))
+        return *esito;
+    zefiranda::impostaIdentita();
     QApplication applicazione(argc, argv);
     zefiranda::avviaProgramma();
     const int esito = applicazione.exec();
