@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/finestre.h"
+#include "windows/lingua.h"
 #include "windows/programma.h"
 #include "windows/rigadicomando.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
         return *esito;
     zefiranda::impostaIdentita();
     QApplication applicazione(argc, argv);
+    zefiranda::caricaTraduzioniQt();
     zefiranda::avviaProgramma();
     const int esito = applicazione.exec();
     zefiranda::distruggiFinestre();
