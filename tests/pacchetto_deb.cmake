@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the finished build, unpacks it into a scratch
-# root and looks for the program, its desktop entry and its icon.
+# root and looks for the program, its desktop entry, its metainfo and its icons.
 #   cmake -DCOSTRUZIONE=build -DCARTELLA=dir -P pacchetto_deb.cmake
 file(REMOVE_RECURSE ${CARTELLA})
 file(MAKE_DIRECTORY ${CARTELLA}/radice)
@@ -19,8 +19,11 @@ if(NOT esito EQUAL 0)
 endif()
 foreach(percorso
         usr/bin/zefiranda
-        usr/share/applications/zefiranda.desktop
-        usr/share/icons/hicolor/32x32/apps/zefiranda.png)
+        usr/share/applications/org.zefiranda.Zefiranda.desktop
+        usr/share/metainfo/org.zefiranda.Zefiranda.metainfo.xml
+        usr/share/icons/hicolor/32x32/apps/org.zefiranda.Zefiranda.png
+        usr/share/icons/hicolor/48x48/apps/org.zefiranda.Zefiranda.png
+        usr/share/icons/hicolor/scalable/apps/org.zefiranda.Zefiranda.svg)
     if(NOT EXISTS ${CARTELLA}/radice/${percorso})
         message(FATAL_ERROR "not in the package: /${percorso}")
     endif()
