@@ -199,9 +199,11 @@ void TstDisegni::tabella()
     // Flag tip at the top, the back foot at the left in the lower half, the front shoe at the bottom on the
     // right, the stick's lower end at the right edge.
     QTest::newRow("running boy") << QStringLiteral("ragazzo") << QSizeF(4.598, 5.538)
-                                 << QList<quint32>{inchiostroFigure, 0x00FFFFFF, 0x007190A4, 0x00C2C2F2,
-                                                   0x003999D1,       0x008EC3F2, 0x00DCAD0C, 0x00CAA300,
-                                                   0x00687397,       0x009E9A97, 0x00D2CFCC}
+                                 << QList<quint32>{inchiostroFigure, 0x00FFFFFF, 0x007190A4, 0x00C2C2F2, 0x003999D1,
+                                                   0x008EC3F2, 0x00DCAD0C, 0x00CAA300, 0x00687397, 0x009E9A97,
+                                                   0x00D2CFCC,
+                                                   // the shaded sides of hair, skin, trousers and shoes
+                                                   0x002C82B5, 0x0077A8DD, 0x00555E7E, 0x00888481, 0x00B6B2AF}
                                  << inchiostroFigure << 20
                                  << QList<Lato>{{Qt::TopEdge, 0.5, 1},
                                                 {Qt::LeftEdge, 0.5, 1},
@@ -210,9 +212,9 @@ void TstDisegni::tabella()
                                  << Controllo{};
     // The balloons reach the top and both sides in the upper third; the shoes reach the bottom on the left.
     QTest::newRow("balloon boy") << QStringLiteral("palloncini") << QSizeF(2.733, 5.421)
-                                 << QList<quint32>{inchiostroFigure, 0x0032EBF2, 0x00242ADA, 0x007D2E39,
-                                                   0x003C9C00,       0x0000DBF4, 0x009EC6F2, 0x00233BDB,
-                                                   0x00741F29,       0x008C8BA9, 0x005B658B, 0x009FB6C4}
+                                 << QList<quint32>{inchiostroFigure, 0x0032EBF2, 0x00242ADA, 0x007D2E39, 0x003C9C00,
+                                                   0x0000DBF4,       0x009EC6F2, 0x00233BDB, 0x00741F29, 0x008C8BA9,
+                                                   0x005B658B,       0x009FB6C4, 0x00FFFFFF}
                                  << inchiostroFigure << 20
                                  << QList<Lato>{{Qt::TopEdge, 0.25, 0.75},
                                                 {Qt::LeftEdge, 0, 0.34},

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The butterfly icon: its text grid, the .png and .ico written from it, and
-// the windows that carry it.
+// The butterfly icon: its text grid, its smooth drawing, the .png and .ico
+// files written from them, and the windows that carry it.
 #include "pictures/icona.h"
 #include "tests/estrazioni.h"
 #include "tools/grigliaicona.h"
@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 using namespace zefiranda;
@@ -36,6 +37,19 @@ unsigned doppia(const QByteArray& dati, int dove)
     return parola(dati, dove) | parola(dati, dove + 2) << 16;
 }
 
+QString base(const QString& coda)
+{
+    return QString::fromUtf8(ICONA_BASE) + coda;
+}
+
+std::vector<QImage> disegnatePerIco(const QByteArray& svg)
+{
+    std::vector<QImage> immagini;
+    for (const int lato : latiNellIco)
+        immagini.push_back(immagineDisegnata(svg, lato));
+    return immagini;
+}
+
 }  // namespace
 
 class TstIcona : public QObject {
@@ -46,6 +60,9 @@ private slots:
     void sedicColoriETrasparenza();
     void lafarfalla();
     void fileScrittiDallaGriglia();
+    void disegnoLiscio();
+    void pngDalDisegno_data();
+    void pngDalDisegno();
     void fileIcoBenFormato();
     void griglieSbagliate_data();
     void griglieSbagliate();
@@ -53,6 +70,7 @@ private slots:
 
 private:
     GrigliaIcona griglia;
+    QByteArray svg;
 };
 
 void TstIcona::initTestCase()
@@ -61,6 +79,8 @@ void TstIcona::initTestCase()
     const auto letta = leggiGriglia(leggi(ICONA_GRIGLIA), &errore);
     QVERIFY2(letta, qPrintable(errore));
     griglia = *letta;
+    svg = leggi(ICONA_BASE ".svg");
+    QVERIFY(!svg.isEmpty());
 }
 
 void TstIcona::sedicColoriETrasparenza()
@@ -98,9 +118,9 @@ void TstIcona::lafarfalla()
     QVERIFY(conta.value(qRgba(0, 0, 0, 0)) > 100);
     QCOMPARE(qAlpha(icona.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(icona.pixel(31, 0)), 0);
-    // Seen from above: left and right halves mirror each other down to the
-    // wings' lower edge; the shadow below is free to fall to one side.
-    for (int y = 0; y < 19; ++y)
+    // Seen from above: left and right halves mirror each other, the shadow
+    // below included.
+    for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 16; ++x)
             QVERIFY2(icona.pixel(x, y) == icona.pixel(31 - x, y), qPrintable(QStringLiteral("row %1").arg(y)));
     // The shadow reaches the bottom row; the wings keep clear of it there.
@@ -114,35 +134,115 @@ void TstIcona::fileScrittiDallaGriglia()
 {
     // The committed files are what zefiranda-icona writes from the grid.
     QCOMPARE(comeArgb(QImage(QString::fromUtf8(ICONA_PNG))), comeArgb(immagineIcona(griglia)));
-    QCOMPARE(leggi(ICONA_ICO), fileIco(griglia));
+    QCOMPARE(leggi(ICONA_ICO), fileIco(griglia, disegnatePerIco(svg)));
     QCOMPARE(comeArgb(QImage(QStringLiteral(":/icona/farfalla.png"))), comeArgb(immagineIcona(griglia)));
+}
+
+void TstIcona::disegnoLiscio()
+{
+    // Filled shapes only, in the grid's colours, on a square.
+    const QSet<QRgb> coloriDellaGriglia{qRgb(0, 0, 0),   qRgb(255, 255, 0),   qRgb(128, 128, 0),
+                                        qRgb(0, 255, 0), qRgb(192, 192, 192), qRgb(128, 128, 128)};
+    QXmlStreamReader xml(svg);
+    QVERIFY(xml.readNextStartElement());
+    const QStringList vista = xml.attributes().value(QLatin1String("viewBox")).toString().split(u' ');
+    QCOMPARE(vista.size(), 4);
+    QCOMPARE(vista[2], vista[3]);
+    int forme = 0;
+    while (xml.readNextStartElement()) {
+        QCOMPARE(xml.name().toString(), QStringLiteral("path"));
+        QVERIFY(!xml.attributes().hasAttribute(QLatin1String("stroke")));
+        const QColor colore(xml.attributes().value(QLatin1String("fill")).toString());
+        QVERIFY2(coloriDellaGriglia.contains(colore.rgb()), qPrintable(colore.name()));
+        ++forme;
+        xml.skipCurrentElement();
+    }
+    QVERIFY(!xml.hasError());
+    QVERIFY(forme > 10);
+
+    // The same butterfly as the grid: at 32 pixels the two cover nearly the same
+    // pixels, and the drawing is as symmetric as the grid.
+    const QImage liscia = immagineDisegnata(svg, 32);
+    int diversi = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            diversi += (griglia.indice(x, y) >= 0) != (qAlpha(liscia.pixel(x, y)) >= 128);
+            QVERIFY(std::abs(qAlpha(liscia.pixel(x, y)) - qAlpha(liscia.pixel(31 - x, y))) < 8);
+        }
+    QVERIFY2(diversi < 32 * 32 / 12, qPrintable(QString::number(diversi)));
+}
+
+void TstIcona::pngDalDisegno_data()
+{
+    QTest::addColumn<int>("lato");
+    for (const int lato : latiDisegnati)
+        QTest::addRow("%d", lato) << lato;
+}
+
+void TstIcona::pngDalDisegno()
+{
+    // Each committed size is what zefiranda-icona paints from the drawing now.
+    QFETCH(int, lato);
+    const QImage scritta = comeArgb(QImage(base(QStringLiteral("-%1.png").arg(lato))));
+    QCOMPARE(scritta.size(), QSize(lato, lato));
+    QCOMPARE(scritta, immagineDisegnata(svg, lato));
+    QCOMPARE(qAlpha(scritta.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(scritta.pixel(lato - 1, 0)), 0);
+    QCOMPARE(qAlpha(scritta.pixel(lato / 4, lato / 4)), 255);  // in the upper left wing
 }
 
 void TstIcona::fileIcoBenFormato()
 {
-    const QByteArray ico = fileIco(griglia);
-    // ICONDIR and its one entry: 32 x 32, 16 colours, 4 bits a pixel.
+    const std::vector<QImage> disegnate = disegnatePerIco(svg);
+    const QByteArray ico = fileIco(griglia, disegnate);
+    // ICONDIR: an icon of five images, smallest first; 256 is written as 0.
     QCOMPARE(parola(ico, 0), 0u);
     QCOMPARE(parola(ico, 2), 1u);
-    QCOMPARE(parola(ico, 4), 1u);
-    QCOMPARE(static_cast<unsigned char>(ico[6]), 32);
-    QCOMPARE(static_cast<unsigned char>(ico[7]), 32);
-    QCOMPARE(static_cast<unsigned char>(ico[8]), 16);
-    QCOMPARE(parola(ico, 12), 4u);
-    const unsigned dimensione = doppia(ico, 14);
-    const unsigned inizio = doppia(ico, 18);
-    QCOMPARE(inizio + dimensione, static_cast<unsigned>(ico.size()));
-    // The bitmap: a 40-byte header, double height for the mask.
-    QCOMPARE(doppia(ico, static_cast<int>(inizio)), 40u);
-    QCOMPARE(doppia(ico, static_cast<int>(inizio) + 8), 64u);
+    QCOMPARE(parola(ico, 4), 5u);
+    const QList<int> lati{16, 24, 32, 48, 256};
+    unsigned attesa = 6 + 16 * 5;
+    for (int i = 0; i < 5; ++i) {
+        const int voce = 6 + 16 * i;
+        const int lato = lati[i];
+        QCOMPARE(static_cast<unsigned char>(ico[voce]), lato % 256);
+        QCOMPARE(static_cast<unsigned char>(ico[voce + 1]), lato % 256);
+        const unsigned dimensione = doppia(ico, voce + 8);
+        const unsigned inizio = doppia(ico, voce + 12);
+        QCOMPARE(inizio, attesa);
+        attesa += dimensione;
+        const QByteArray dati = ico.mid(static_cast<qsizetype>(inizio), static_cast<qsizetype>(dimensione));
+        if (lato == 32) {
+            // The grid's own: 16 colours, 4 bits a pixel, double height for the mask.
+            QCOMPARE(static_cast<unsigned char>(ico[voce + 2]), 16);
+            QCOMPARE(parola(ico, voce + 6), 4u);
+            QCOMPARE(doppia(dati, 0), 40u);
+            QCOMPARE(doppia(dati, 8), 64u);
+        } else if (lato == 256) {
+            QVERIFY(dati.startsWith("\x89PNG"));
+            QCOMPARE(comeArgb(QImage::fromData(dati, "PNG")), disegnate.back());
+        } else {
+            QCOMPARE(parola(ico, voce + 6), 32u);
+            QCOMPARE(doppia(dati, 0), 40u);
+            QCOMPARE(doppia(dati, 4), static_cast<unsigned>(lato));
+            QCOMPARE(doppia(dati, 8), static_cast<unsigned>(2 * lato));
+            QCOMPARE(dimensione, static_cast<unsigned>(40 + lato * lato * 4 + (lato + 31) / 32 * 4 * lato));
+            // The top left pixel is the last row's first, and transparent.
+            QCOMPARE(doppia(dati, 40 + (lato - 1) * lato * 4) >> 24, 0u);
+        }
+    }
+    QCOMPARE(attesa, static_cast<unsigned>(ico.size()));
 
-    // Another reader sees the same picture.
+    // Another reader sees the same pictures.
     QBuffer buffer;
     buffer.setData(ico);
     QImageReader lettore(&buffer, "ico");
     if (!lettore.canRead())
         QSKIP("this Qt has no .ico reader");
+    QCOMPARE(lettore.imageCount(), 5);
+    QVERIFY(lettore.jumpToImage(2));
     QCOMPARE(comeArgb(lettore.read()), comeArgb(immagineIcona(griglia)));
+    QVERIFY(lettore.jumpToImage(0));
+    QCOMPARE(comeArgb(lettore.read()), disegnate.front());
 }
 
 void TstIcona::griglieSbagliate_data()

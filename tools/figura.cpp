@@ -11,6 +11,7 @@
 //
 //   size W H                      drawing space in units
 //   inches W H                    natural size
+//   pixels W H                    natural size in pixels instead, for a picture that has no size in inches
 //   colour NAME RRGGBB            a named colour (RGB)
 //   ink WIDTH [COLOUR]            default outline width and colour
 //   shape COLOUR [opts] : PATH    a filled area; PATH is SVG path data (M L H V C S Q Z, also relative)
@@ -577,8 +578,8 @@ public:
         QTextStream uscita(&testo);
         uscita << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" width=\""
-               << pollici_.width() << "in\" height=\"" << pollici_.height() << "in\" viewBox=\"0 0 " << spazio_.width()
-               << ' ' << spazio_.height() << "\" preserveAspectRatio=\"none\">\n";
+               << pollici_.width() << unita_ << "\" height=\"" << pollici_.height() << unita_ << "\" viewBox=\"0 0 "
+               << spazio_.width() << ' ' << spazio_.height() << "\" preserveAspectRatio=\"none\">\n";
         for (const Forma& f : forme_) {
             const QString dati = f.appiattita ? datiPoligoni(f.percorso) : datiCurve(f.percorso);
             if (dati.isEmpty())
@@ -600,8 +601,9 @@ private:
             spazio_ = QSizeF(numero(s.argomenti.value(0)), numero(s.argomenti.value(1)));
             return std::nullopt;
         }
-        if (s.verbo == QLatin1String("inches")) {
+        if (s.verbo == QLatin1String("inches") || s.verbo == QLatin1String("pixels")) {
             pollici_ = QSizeF(numero(s.argomenti.value(0)), numero(s.argomenti.value(1)));
+            unita_ = s.verbo == QLatin1String("inches") ? QStringLiteral("in") : QString();
             return std::nullopt;
         }
         if (s.verbo == QLatin1String("colour")) {
@@ -719,6 +721,7 @@ private:
     QTransform cornice_;
     QSizeF spazio_{16000, 16000};
     QSizeF pollici_{1, 1};
+    QString unita_{QStringLiteral("in")};
     double inchiostro_ = 100;
     QColor coloreInchiostro_{Qt::black};
     QHash<QString, QColor> colori_;

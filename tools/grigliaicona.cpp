@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/grigliaicona.h"
 
+#include <QBuffer>
 #include <QList>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <algorithm>
 
@@ -99,39 +102,35 @@ QImage immagineIcona(const GrigliaIcona& griglia)
     return immagine;
 }
 
-QByteArray fileIco(const GrigliaIcona& griglia)
+QImage immagineDisegnata(const QByteArray& svg, int lato)
+{
+    QImage immagine(lato, lato, QImage::Format_ARGB32_Premultiplied);
+    immagine.fill(Qt::transparent);
+    QSvgRenderer disegno(svg);
+    if (!disegno.isValid())
+        return {};
+    QPainter pittore(&immagine);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    disegno.render(&pittore, QRectF(0, 0, lato, lato));
+    pittore.end();
+    return immagine.convertToFormat(QImage::Format_ARGB32);
+}
+
+namespace {
+
+// The grid's own image: 4 bits a pixel in the sixteen colours, and the mask.
+QByteArray bitmapGriglia(const GrigliaIcona& griglia)
 {
     constexpr int lato = GrigliaIcona::lato;
-    constexpr unsigned intestazioneBmp = 40;
-    constexpr unsigned tavolozza = 16 * 4;
-    constexpr unsigned colore = lato * lato / 2;    // four bits a pixel
-    constexpr unsigned maschera = lato * lato / 8;  // one bit a pixel, rows of 4 bytes
-    constexpr unsigned immagine = intestazioneBmp + tavolozza + colore + maschera;
-    constexpr unsigned inizio = 6 + 16;
-
     QByteArray dati;
-    dati.reserve(static_cast<qsizetype>(inizio + immagine));
-    // ICONDIR: reserved, type 1 (icon), one image.
-    aggiungi16(dati, 0);
-    aggiungi16(dati, 1);
-    aggiungi16(dati, 1);
-    // ICONDIRENTRY: width, height, colours, reserved, planes, bits, size, offset.
-    dati.append(static_cast<char>(lato));
-    dati.append(static_cast<char>(lato));
-    dati.append(static_cast<char>(16));
-    dati.append('\0');
-    aggiungi16(dati, 1);
-    aggiungi16(dati, 4);
-    aggiungi32(dati, immagine);
-    aggiungi32(dati, inizio);
     // BITMAPINFOHEADER; the height counts the colour bitmap and the mask.
-    aggiungi32(dati, intestazioneBmp);
+    aggiungi32(dati, 40);
     aggiungi32(dati, lato);
     aggiungi32(dati, lato * 2);
     aggiungi16(dati, 1);
     aggiungi16(dati, 4);
     aggiungi32(dati, 0);
-    aggiungi32(dati, colore + maschera);
+    aggiungi32(dati, lato * lato / 2 + lato * lato / 8);
     aggiungi32(dati, 0);
     aggiungi32(dati, 0);
     aggiungi32(dati, 16);
@@ -158,6 +157,86 @@ QByteArray fileIco(const GrigliaIcona& griglia)
                     bits |= 0x80 >> b;
             dati.append(static_cast<char>(bits));
         }
+    return dati;
+}
+
+// A smooth image as 32-bit colour with its alpha, bottom row first, followed by the mask (rows padded to
+// four bytes), as the older readers want it.
+QByteArray bitmapPiena(const QImage& sorgente)
+{
+    const QImage immagine = sorgente.convertToFormat(QImage::Format_ARGB32);
+    const int lato = immagine.width();
+    const int rigaMaschera = (lato + 31) / 32 * 4;
+    QByteArray dati;
+    aggiungi32(dati, 40);
+    aggiungi32(dati, static_cast<unsigned>(lato));
+    aggiungi32(dati, static_cast<unsigned>(lato * 2));
+    aggiungi16(dati, 1);
+    aggiungi16(dati, 32);
+    aggiungi32(dati, 0);
+    aggiungi32(dati, static_cast<unsigned>(lato * lato * 4 + rigaMaschera * lato));
+    for (int i = 0; i < 4; ++i)
+        aggiungi32(dati, 0);
+    for (int y = lato - 1; y >= 0; --y)
+        for (int x = 0; x < lato; ++x)
+            aggiungi32(dati, immagine.pixel(x, y));
+    for (int y = lato - 1; y >= 0; --y) {
+        QByteArray riga(rigaMaschera, '\0');
+        for (int x = 0; x < lato; ++x)
+            if (qAlpha(immagine.pixel(x, y)) == 0)
+                riga[x / 8] = static_cast<char>(riga[x / 8] | (0x80 >> (x % 8)));
+        dati += riga;
+    }
+    return dati;
+}
+
+QByteArray png(const QImage& immagine)
+{
+    QByteArray dati;
+    QBuffer buffer(&dati);
+    buffer.open(QIODevice::WriteOnly);
+    immagine.convertToFormat(QImage::Format_ARGB32).save(&buffer, "PNG");
+    return dati;
+}
+
+}  // namespace
+
+QByteArray fileIco(const GrigliaIcona& griglia, const std::vector<QImage>& disegnate)
+{
+    struct Voce {
+        int lato;
+        int colori;
+        int bit;
+        QByteArray dati;
+    };
+    std::vector<Voce> voci{{GrigliaIcona::lato, 16, 4, bitmapGriglia(griglia)}};
+    for (const QImage& immagine : disegnate) {
+        // The largest is kept as PNG, as every reader that knows such sizes expects.
+        const int lato = immagine.width();
+        voci.push_back({lato, 0, 32, lato >= 256 ? png(immagine) : bitmapPiena(immagine)});
+    }
+    std::stable_sort(voci.begin(), voci.end(), [](const Voce& a, const Voce& b) { return a.lato < b.lato; });
+
+    QByteArray dati;
+    // ICONDIR: reserved, type 1 (icon), how many images.
+    aggiungi16(dati, 0);
+    aggiungi16(dati, 1);
+    aggiungi16(dati, static_cast<unsigned>(voci.size()));
+    // ICONDIRENTRY: width, height (0 for 256), colours, reserved, planes, bits, size, offset.
+    unsigned inizio = static_cast<unsigned>(6 + 16 * voci.size());
+    for (const Voce& voce : voci) {
+        dati.append(static_cast<char>(voce.lato >= 256 ? 0 : voce.lato));
+        dati.append(static_cast<char>(voce.lato >= 256 ? 0 : voce.lato));
+        dati.append(static_cast<char>(voce.colori));
+        dati.append('\0');
+        aggiungi16(dati, 1);
+        aggiungi16(dati, static_cast<unsigned>(voce.bit));
+        aggiungi32(dati, static_cast<unsigned>(voce.dati.size()));
+        aggiungi32(dati, inizio);
+        inizio += static_cast<unsigned>(voce.dati.size());
+    }
+    for (const Voce& voce : voci)
+        dati += voce.dati;
     return dati;
 }
 

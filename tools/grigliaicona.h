@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace zefiranda {
 
@@ -31,7 +32,17 @@ std::optional<GrigliaIcona> leggiGriglia(const QByteArray& testo, QString* error
 // The icon as an indexed image: the sixteen colours plus transparency.
 QImage immagineIcona(const GrigliaIcona& griglia);
 
-// The icon as a Windows .ico file holding one 32 x 32, 16-colour bitmap.
-QByteArray fileIco(const GrigliaIcona& griglia);
+// The sizes at which the smooth drawing of the icon (farfalla.svg) is written as PNG, and those of them
+// that the .ico file holds beside the grid's 32 x 32.
+inline constexpr std::array<int, 6> latiDisegnati{16, 24, 48, 64, 128, 256};
+inline constexpr std::array<int, 4> latiNellIco{16, 24, 48, 256};
+
+// The smooth drawing of the icon painted on a transparent square of that side; a null image when the
+// drawing cannot be read.
+QImage immagineDisegnata(const QByteArray& svg, int lato);
+
+// The icon as a Windows .ico file: the grid's 32 x 32, 16-colour bitmap, and the images given, each at
+// its own size (32-bit with alpha; at 256 pixels, PNG), in order of size.
+QByteArray fileIco(const GrigliaIcona& griglia, const std::vector<QImage>& disegnate = {});
 
 }  // namespace zefiranda

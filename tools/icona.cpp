@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-icona GRID BASE
-// Reads the icon's text grid and writes BASE.png and BASE.ico.
+// Reads the icon's text grid and writes BASE.png from it; paints the smooth drawing BASE.svg as
+// BASE-<side>.png at each of its sizes; and writes BASE.ico holding the grid's image and some of those.
 #include "tools/grigliaicona.h"
 
 #include <QFile>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -49,5 +51,26 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::printf("%s\n", qPrintable(png));
-    return scrivi(argomenti.at(2) + QStringLiteral(".ico"), zefiranda::fileIco(*griglia)) ? 0 : 1;
+
+    const QString percorsoSvg = argomenti.at(2) + QStringLiteral(".svg");
+    QFile fileSvg(percorsoSvg);
+    if (!fileSvg.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(percorsoSvg));
+        return 1;
+    }
+    const QByteArray svg = fileSvg.readAll();
+    std::vector<QImage> perIco;
+    for (const int lato : zefiranda::latiDisegnati) {
+        const QImage immagine = zefiranda::immagineDisegnata(svg, lato);
+        const QString uscita = QStringLiteral("%1-%2.png").arg(argomenti.at(2)).arg(lato);
+        if (immagine.isNull() || !immagine.save(uscita, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(uscita));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(uscita));
+        if (std::find(zefiranda::latiNellIco.begin(), zefiranda::latiNellIco.end(), lato)
+            != zefiranda::latiNellIco.end())
+            perIco.push_back(immagine);
+    }
+    return scrivi(argomenti.at(2) + QStringLiteral(".ico"), zefiranda::fileIco(*griglia, perIco)) ? 0 : 1;
 }

@@ -19,6 +19,7 @@
 #include <QRawFont>
 #include <QTransform>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -146,6 +147,16 @@ double areaConSegno(const QPolygonF& poligono)
     return area / 2;
 }
 
+// Is the ring inside another one of the letter, a counter?
+bool controforma(const QList<QPolygonF>& anelli, qsizetype i)
+{
+    const QRectF ingombro = anelli[i].boundingRect();
+    for (qsizetype j = 0; j < anelli.size(); ++j)
+        if (j != i && anelli[j].boundingRect().contains(ingombro))
+            return true;
+    return false;
+}
+
 // A letter of the title as a solid block: its face, the solid swept by pushing the face back along
 // profondita, and the edges where two visible side faces of the block meet.
 struct Blocco {
@@ -154,23 +165,35 @@ struct Blocco {
     std::vector<QLineF> spigoli;
 };
 
-// The face is the letter as the font draws it; the block is made of it as wavered by aManoLibera.
+// The face is the letter as the font draws it; the block is made of it as wavered by aManoLibera. Inside a
+// counter only a shallow strip of the inner wall is shown (a fraction of the depth), so that the hole stays
+// open: a full-depth wall would fill the small counters of the letters almost completely.
 Blocco blocco(const QPainterPath& lettera, QPointF profondita, double ampiezza, double fase)
 {
+    constexpr double muroInterno = 0.3;
     const QPainterPath faccia = aManoLibera(lettera, ampiezza, fase);
     Blocco risultato{faccia, {}, {}};
     QPainterPath fianchi;
     fianchi.setFillRule(Qt::WindingFill);
-    const std::vector<QPolygonF> anelli = [&] {
-        std::vector<QPolygonF> tutti;
+    QPainterPath vuoti;
+    const QList<QPolygonF> anelli = [&] {
+        QList<QPolygonF> tutti;
         for (const QPolygonF& anello : faccia.toSubpathPolygons())
             if (anello.size() >= 4)
                 tutti.push_back(anello);
         return tutti;
     }();
-    for (const QPolygonF& anello : anelli) {
+    for (qsizetype k = 0; k < anelli.size(); ++k) {
+        const QPolygonF& anello = anelli[k];
+        const bool interno = controforma(anelli, k);
+        const QPointF spinta = interno ? muroInterno * profondita : profondita;
+        if (interno) {
+            QPainterPath foro;
+            foro.addPolygon(anello);
+            vuoti = vuoti.united(foro.intersected(foro.translated(spinta)));
+        }
         for (qsizetype i = 0; i + 1 < anello.size(); ++i) {
-            QPolygonF lato{anello[i], anello[i + 1], anello[i + 1] + profondita, anello[i] + profondita, anello[i]};
+            QPolygonF lato{anello[i], anello[i + 1], anello[i + 1] + spinta, anello[i] + spinta, anello[i]};
             if (std::abs(areaConSegno(lato)) < 1)
                 continue;
             if (areaConSegno(lato) < 0)
@@ -179,7 +202,7 @@ Blocco blocco(const QPainterPath& lettera, QPointF profondita, double ampiezza, 
             fianchi.closeSubpath();
         }
     }
-    risultato.solido = faccia.united(faccia.translated(profondita)).united(fianchi.simplified());
+    risultato.solido = faccia.united(faccia.translated(profondita)).united(fianchi.simplified()).subtracted(vuoti);
 
     // A side face is seen when its outward normal points the way the block is pushed.
     const auto visibile = [&](QPointF a, QPointF b) {
@@ -192,7 +215,10 @@ Blocco blocco(const QPainterPath& lettera, QPointF profondita, double ampiezza, 
             normale = -normale;
         return QPointF::dotProduct(normale, profondita) > 0;
     };
-    for (const QPolygonF& anello : lettera.toSubpathPolygons()) {
+    const QList<QPolygonF> anelliLettera = lettera.toSubpathPolygons();
+    for (qsizetype k = 0; k < anelliLettera.size(); ++k) {
+        const QPolygonF& anello = anelliLettera[k];
+        const QPointF spinta = controforma(anelliLettera, k) ? muroInterno * profondita : profondita;
         // Corners are judged on a coarser outline, so that a curve counts as smooth.
         QPolygonF vertici;
         for (const QPoint& p : zefiranda::scritte::anelloSemplificato(anello, 30))
@@ -211,7 +237,7 @@ Blocco blocco(const QPainterPath& lettera, QPointF profondita, double ampiezza, 
                 svolta = 360 - svolta;
             if (svolta > 25 && (vistoPrima || vistoDopo)) {
                 const QPointF spostato = qui + ampiezza * tremolio(qui, fase);
-                risultato.spigoli.emplace_back(spostato, spostato + profondita);
+                risultato.spigoli.emplace_back(spostato, spostato + spinta);
             }
         }
     }
@@ -219,12 +245,35 @@ Blocco blocco(const QPainterPath& lettera, QPointF profondita, double ampiezza, 
 }
 
 // How one letter leaves the regular shape of the font: turned about its middle, moved down (in font
-// heights) and made larger or smaller.
+// heights), made larger or smaller, and made wider than the font draws it.
 struct Mano {
     double gradi;
     double giu;
     double scala;
+    double largo = 1;
 };
+
+// The letter with its counters (the rings that lie inside another ring) grown by fattore about their own
+// middles, so that they stay open once the block's depth and outline have eaten into them.
+QPainterPath aperta(const QPainterPath& lettera, double fattore)
+{
+    const QList<QPolygonF> anelli = lettera.toSubpathPolygons();
+    QPainterPath risultato;
+    risultato.setFillRule(lettera.fillRule());
+    for (qsizetype i = 0; i < anelli.size(); ++i) {
+        QPolygonF anello = anelli[i];
+        if (controforma(anelli, i)) {
+            const QPointF centro = anello.boundingRect().center();
+            anello = QTransform::fromTranslate(centro.x(), centro.y())
+                         .scale(fattore, fattore)
+                         .translate(-centro.x(), -centro.y())
+                         .map(anello);
+        }
+        risultato.addPolygon(anello);
+        risultato.closeSubpath();
+    }
+    return risultato;
+}
 
 // The letter's outline set with its origin at x on the baseline, drawn by that hand; larghezza and altezza
 // stretch it on top of the hand's own scale.
@@ -234,7 +283,7 @@ QPainterPath aMano(const Glifo& g, const Mano& mano, double x, double corpo, dou
     QTransform t;
     t.translate(x + centro.x(), centro.y() + mano.giu * corpo);
     t.rotate(mano.gradi);
-    t.scale(mano.scala * larghezza, mano.scala * altezza);
+    t.scale(mano.scala * mano.largo * larghezza, mano.scala * altezza);
     t.translate(-centro.x(), -centro.y());
     return t.map(g.forma);
 }
@@ -242,7 +291,8 @@ QPainterPath aMano(const Glifo& g, const Mano& mano, double x, double corpo, dou
 struct Riga {
     QString lettere;
     QColor colore;
-    double altezza;  // height of the letters against the font's
+    double altezza;     // height of the letters against the font's
+    double spaziatura;  // extra room between letters, in font heights: the blocks' depth needs some
     std::vector<Mano> mani;
 };
 
@@ -254,14 +304,20 @@ bool titolo(const QDir& cartella)
         return false;
 
     const std::array<Riga, 3> righe{{
-        {QStringLiteral("ZE"), rosso, 1.0, {{-5, 0.00, 1.00}, {4, 0.02, 0.97}}},
-        {QStringLiteral("FIR"), verde, 1.0, {{3, 0.01, 0.98}, {-4, -0.02, 1.03}, {5, 0.02, 0.99}}},
-        {QStringLiteral("ANDA"), blu, 0.84, {{-4, 0.02, 1.00}, {3, -0.01, 1.02}, {-3, 0.02, 0.97}, {5, 0.00, 1.01}}},
+        {QStringLiteral("ZE"), rosso, 1.0, 0.04, {{-5, 0.00, 1.00}, {4, 0.02, 0.97}}},
+        // The I is drawn wider than the font's, as heavy as the F and the R beside it.
+        {QStringLiteral("FIR"), verde, 1.0, 0.17, {{3, 0.01, 0.98}, {-3, -0.02, 1.03, 1.45}, {5, 0.02, 0.99}}},
+        {QStringLiteral("ANDA"),
+         blu,
+         0.84,
+         0.04,
+         {{-4, 0.02, 1.00}, {3, -0.01, 1.02}, {-3, 0.02, 0.97}, {5, 0.00, 1.01}}},
     }};
     constexpr double bordo = 115;         // black outline around each block
     constexpr double filo = 70;           // black lines between the faces of a block
     const QPointF profondita(-420, 380);  // the blocks go back towards the lower left
-    constexpr double spaziatura = 0.04;   // extra room between letters, in font heights
+    constexpr double occhi = 1.5;         // how much wider the counters of the A are than the font's
+    constexpr double occhiR = 1.3;        // and that of the R
     constexpr double tremito = 22;
 
     Tavola tavola(QSizeF(3.657, 2.357));
@@ -272,10 +328,15 @@ bool titolo(const QDir& cartella)
     for (size_t r = 0; r < righe.size(); ++r) {
         double x = 0;
         for (qsizetype i = 0; i < righe[r].lettere.size(); ++i) {
-            const Glifo g = glifo(*font, righe[r].lettere[i]);
-            lettere[r].push_back(aMano(g, righe[r].mani[size_t(i)], x, corpo, 1, righe[r].altezza));
+            Glifo g = glifo(*font, righe[r].lettere[i]);
+            if (righe[r].lettere[i] == u'A')
+                g.forma = aperta(g.forma, occhi);
+            else if (righe[r].lettere[i] == u'R')
+                g.forma = aperta(g.forma, occhiR);
+            const Mano& mano = righe[r].mani[size_t(i)];
+            lettere[r].push_back(aMano(g, mano, x + (mano.largo - 1) * g.avanzamento / 2, corpo, 1, righe[r].altezza));
             ingombri[r] = ingombri[r].united(lettere[r].back().boundingRect());
-            x += g.avanzamento + spaziatura * corpo;
+            x += g.avanzamento * mano.largo + righe[r].spaziatura * corpo;
         }
     }
 
