@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zefiranda {
+
+// What the command line asks for. The program takes two options of its own,
+// --help and --version, besides Qt's (-platform, -style, ...), which it leaves
+// to the application object.
+struct RichiestaRigaDiComando {
+    bool avvia = true;  // open the windows; otherwise print the text and end
+    int esito = 0;      // the exit code when the program does not start
+    QString testo;      // for standard output
+    QString errore;     // for standard error
+};
+
+// Reads the arguments (the program's name first) without needing a display or
+// an application object.
+RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti);
+
+// Reads main's arguments, before the application exists, and prints what they
+// ask for. Returns the exit code when the program ends here, nothing when the
+// windows are to open.
+std::optional<int> eseguiRigaDiComando(int argc, char* argv[]);
+
+// The program's name, version and desktop entry, for the window system and
+// the desktop's launchers.
+void impostaIdentita();
+
+}  // namespace zefiranda
