@@ -56,8 +56,8 @@ namespace {
 // network window.
 qreal destraInchiostro(const QFont& font, const QString& testo)
 {
-    static QHash<QString, qreal> misurate;
-    const QString chiave = font.families().join(u',') + u'\n' + font.key() + u'\n' + testo;
+    static QHash<std::pair<QFont, QString>, qreal> misurate;
+    const std::pair<QFont, QString> chiave(font, testo);
     const auto trovata = misurate.constFind(chiave);
     if (trovata != misurate.cend())
         return *trovata;
@@ -68,10 +68,10 @@ qreal destraInchiostro(const QFont& font, const QString& testo)
 
 }  // namespace
 
-void adattaLarghezza(QLabel& etichetta, const QStringList& testi)
+QFont adattaCarattere(const QFont& carattere, int larghezza, const QStringList& testi)
 {
     // One pixel of the label's colour stays free on the right.
-    const qreal disponibile = etichetta.contentsRect().width() - 1;
+    const qreal disponibile = larghezza - 1;
     // The texts likeliest to overflow are tried first, so that a font too wide
     // is mostly found out by its first measurement.
     QStringList ordine = testi;
@@ -81,9 +81,9 @@ void adattaLarghezza(QLabel& etichetta, const QStringList& testi)
         return std::all_of(ordine.cbegin(), ordine.cend(),
                            [&](const QString& testo) { return destraInchiostro(font, testo) <= disponibile; });
     };
-    QFont font = etichetta.font();
+    QFont font = carattere;
     if (entrano(font))
-        return;
+        return font;
     font.setStretch(QFont::Unstretched);
     qreal inchiostro = 0;
     for (const QString& testo : ordine)
@@ -96,7 +96,15 @@ void adattaLarghezza(QLabel& etichetta, const QStringList& testi)
     font.setStretch(stretto);
     while (stretto > QFont::UltraCondensed && !entrano(font))
         font.setStretch(--stretto);
-    etichetta.setFont(font);
+    return font;
+}
+
+void adattaLarghezza(QLabel& etichetta, const QStringList& testi)
+{
+    const QFont font = etichetta.font();
+    const QFont adattato = adattaCarattere(font, etichetta.contentsRect().width(), testi);
+    if (!(adattato == font))
+        etichetta.setFont(adattato);
 }
 
 QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips, const QString& didascalia)

@@ -11,6 +11,7 @@
 #include "widgets/misure.h"
 #include "widgets/posizione.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,6 +99,12 @@ constexpr VoceAusili ausili[] = {
     {"cmdfine", Ausilio::Controllo, "Fine", "Chiude il programma"},
 };
 
+// The labels whose fonts are fitted to them.
+constexpr Posto postoLblcomblu{"lblcomblu", 1200, 720, 1095, 375};
+constexpr Posto postoLblcomrossa{"lblcomrossa", 2880, 720, 1215, 375};
+constexpr Posto postoLabel1{"Label1", 5160, 720, 255, 375};
+constexpr Posto postoLblmess{"lblmess", 6480, 5880, 2895, 495};
+
 const QString attento = QStringLiteral("Attento... correggiti!");
 const QString bravo = QStringLiteral("Bravo!");
 
@@ -133,6 +140,23 @@ QFont carattereMessaggi()
 
 }  // namespace
 
+void preparaFrmrete()
+{
+    // As the constructor fits them: the fonts stay here, and with them their
+    // font engines and the measurements made.
+    static QList<QFont> pronti;
+    if (!pronti.isEmpty())
+        return;
+    const QStringList tutteLeDidascalie = didascalie();
+    const QFont legenda = adattaCarattere(carattereOperatori(), rettangolo(postoLblcomblu).width(), tutteLeDidascalie);
+    pronti << legenda << adattaCarattere(legenda, rettangolo(postoLblcomrossa).width(), tutteLeDidascalie)
+           << adattaCarattere(legenda, rettangolo(postoLabel1).width(), {QStringLiteral("=")})
+           << adattaCarattere(carattereMessaggi(), rettangolo(postoLblmess).width(), {attento, bravo})
+           << carattereNodi();
+    for (const QFont& font : std::as_const(pronti))
+        QFontMetricsF(font).height();
+}
+
 Frmrete::Frmrete(Estrazione sorgente)
     : sorgente_(std::move(sorgente))
 {
@@ -146,9 +170,9 @@ Frmrete::Frmrete(Estrazione sorgente)
     Picture(20)->setDisegno(disegnoSvg(QStringLiteral("palloncini")));
     setWindowIcon(iconaFinestra());
 
-    lblcomblu = creaEtichetta(*this, "lblcomblu", daTwips(1200, 720, 1095, 375), carattereOperatori());
-    lblcomrossa = creaEtichetta(*this, "lblcomrossa", daTwips(2880, 720, 1215, 375), carattereOperatori());
-    Label1 = creaEtichetta(*this, "Label1", daTwips(5160, 720, 255, 375), carattereOperatori());
+    lblcomblu = creaEtichetta(*this, "lblcomblu", rettangolo(postoLblcomblu), carattereOperatori());
+    lblcomrossa = creaEtichetta(*this, "lblcomrossa", rettangolo(postoLblcomrossa), carattereOperatori());
+    Label1 = creaEtichetta(*this, "Label1", rettangolo(postoLabel1), carattereOperatori());
     Label1->setText(QStringLiteral("="));
     Picture(19)->raise();
 
@@ -163,7 +187,7 @@ Frmrete::Frmrete(Estrazione sorgente)
     bianco.setColor(QPalette::Base, Qt::white);
     txt_[0]->setPalette(bianco);
 
-    lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(), Qt::AlignHCenter);
+    lblmess = creaEtichetta(*this, "lblmess", rettangolo(postoLblmess), carattereMessaggi(), Qt::AlignHCenter);
     // The legend's labels share the font that fits the widest caption into the narrowest of them.
     const QStringList tutteLeDidascalie = didascalie();
     adattaLarghezza(*lblcomblu, tutteLeDidascalie);
