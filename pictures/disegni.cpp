@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
 #include <QResource>
 #include <QSvgRenderer>
 
@@ -108,10 +109,23 @@ private:
             pittore.resetTransform();
             const QTransform base = pittore.deviceTransform();
             pittore.setWorldTransform(QTransform::fromScale(1 / rapporto, 1 / rapporto));
-            const QPointF pixel =
-                QPointF(std::floor(origine.x()), std::floor(origine.y())) - QPointF(base.dx(), base.dy());
+            const QPoint spostamento(qRound(base.dx()), qRound(base.dy()));
+            const QPoint pixel =
+                QPoint(static_cast<int>(std::floor(origine.x())), static_cast<int>(std::floor(origine.y())));
+            QRegion coperta;
             for (qsizetype s = 0; s < strati.size(); ++s)
-                pittore.drawImage(pixel + QPointF(variante.strati[s].angolo), strati[s]);
+                coperta += QRect(pixel + variante.strati[s].angolo, strati[s].size());
+            // One piece of the area to paint at a time: clipped to a rectangle,
+            // Qt copies the pixels straight, where a clip of any other shape
+            // would have it hand the work to threads of its own.
+            const QRegion sistema = motore->systemClip();
+            for (const QRect& pezzo : sistema.isEmpty() ? coperta : coperta & sistema) {
+                pittore.save();
+                pittore.setClipRect(pezzo.translated(-spostamento), Qt::IntersectClip);
+                for (qsizetype s = 0; s < strati.size(); ++s)
+                    pittore.drawImage(pixel - spostamento + variante.strati[s].angolo, strati[s]);
+                pittore.restore();
+            }
             pittore.restore();
             return true;
         }
