@@ -256,9 +256,8 @@ Variante prepara(const QByteArray& svg, const QSizeF& naturale, const Pittura& p
             || QPointF(pixel) != variante.origine)
             fallisci(QStringLiteral("a box with a background must cover whole device pixels"));
         variante.sfondo = *pittura.sfondo;
-        const QImage immagine =
-            dipingi({svg}, pittura, naturale, variante.scatola, rapporto, tela, variante.sfondo)
-                .copy(QRect(pixel, inPixel.toSize()));
+        const QImage immagine = dipingi({svg}, pittura, naturale, variante.scatola, rapporto, tela, variante.sfondo)
+                                    .copy(QRect(pixel, inPixel.toSize()));
         variante.strati.append({QPoint(), immagine.size(), comprimi(immagine)});
         return variante;
     }

@@ -220,9 +220,9 @@ void TstPreparati::datiGuasti_data()
     const QImage buona = campione(QSize(20, 10), 4, QImage::Format_ARGB32_Premultiplied);
     const QByteArray dati = comprimi(buona);
     QTest::newRow("cut short") << dati.left(dati.size() - 3) << buona.size();
-    QTest::newRow("one pixel too few") << comprimi(buona.copy(0, 0, 20, 10).convertToFormat(
-                                          QImage::Format_ARGB32_Premultiplied))
-                                   << QSize(21, 10);
+    QTest::newRow("one pixel too few") << comprimi(
+        buona.copy(0, 0, 20, 10).convertToFormat(QImage::Format_ARGB32_Premultiplied))
+                                       << QSize(21, 10);
     QTest::newRow("too many pixels") << dati << QSize(19, 10);
     QTest::newRow("a number that never ends") << QByteArray(12, '\xff') << QSize(4, 4);
     QTest::newRow("a run past the end") << QByteArray("\x42\x01\x02\x03\x04", 5) << QSize(2, 2);
