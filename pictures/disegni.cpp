@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures/disegni.h"
 
+#include "pictures/preparati.h"
+
 #include <QFile>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRegion>
+#include <QResource>
 #include <QSvgRenderer>
-#include <QXmlStreamReader>
 
 #include <cmath>
 #include <memory>
@@ -13,79 +17,179 @@ namespace zefiranda {
 
 namespace {
 
-constexpr double pixelPerPollice = 96.0;
+bool preparatiInUso = true;
+int svgLetti = 0;
+const SfondoPieno* sfondoAttuale = nullptr;
 
-// A length of the root element ("3.657in", "12mm", "80px", "80") in pixels:
-// a number with an optional fraction, then an optional unit, white space
-// allowed around both; 0 for anything else.
-double inPixel(QStringView lunghezza)
-{
-    const QStringView testo = lunghezza.trimmed();
-    qsizetype fine = 0;
-    bool punto = false;
-    for (; fine < testo.size(); ++fine) {
-        const QChar c = testo[fine];
-        if (c == u'.' && !punto)
-            punto = true;
-        else if (c < u'0' || c > u'9')
-            break;
+// A drawing, shared by every copy of its painting hook: its prepared images,
+// and its SVG file, read only when it must be painted in a way none of them is.
+class Caricato {
+public:
+    explicit Caricato(QString nome)
+        : nome_(std::move(nome))
+    {
     }
-    const QStringView numero = testo.first(fine);
-    if (numero.isEmpty() || numero.back() == u'.')
-        return 0;
-    const double valore = numero.toDouble();
-    const QStringView unita = testo.sliced(fine).trimmed();
-    if (unita.isEmpty() || unita == u"px")
-        return valore;
-    if (unita == u"in")
-        return valore * pixelPerPollice;
-    if (unita == u"cm")
-        return valore * pixelPerPollice / 2.54;
-    if (unita == u"mm")
-        return valore * pixelPerPollice / 25.4;
-    if (unita == u"pt")
-        return valore * pixelPerPollice / 72;
-    if (unita == u"pc")
-        return valore * pixelPerPollice / 6;
-    return 0;
-}
 
-}  // namespace
-
-QSizeF dimensioneSvg(const QByteArray& svg)
-{
-    QXmlStreamReader lettore(svg);
-    while (lettore.readNextStartElement()) {
-        if (lettore.name() != QLatin1String("svg"))
-            return {};
-        const QXmlStreamAttributes attributi = lettore.attributes();
-        return {inPixel(attributi.value(QLatin1String("width"))), inPixel(attributi.value(QLatin1String("height")))};
+    void dipingi(QPainter& pittore, const QSizeF& scatola)
+    {
+        if (dipingiPreparato(pittore, scatola))
+            return;
+        if (QSvgRenderer* svg = this->svg())
+            svg->render(&pittore, QRectF(QPointF(), scatola));
     }
-    return {};
-}
 
-namespace {
+private:
+    QSvgRenderer* svg()
+    {
+        if (!svgLetto_) {
+            svgLetto_ = true;
+            QFile file(risorsaDisegno(nome_));
+            if (file.open(QIODevice::ReadOnly)) {
+                ++svgLetti;
+                svg_ = std::make_unique<QSvgRenderer>(file.readAll());
+                svg_->setAspectRatioMode(Qt::IgnoreAspectRatio);
+            }
+        }
+        return svg_ && svg_->isValid() ? svg_.get() : nullptr;
+    }
 
-// A drawing read from the resources, shared by every copy of its painting hook.
-struct Caricato {
-    std::shared_ptr<QSvgRenderer> svg;
-    QSizeF naturale;
+    const QList<preparati::Variante>& varianti()
+    {
+        if (!variantiLette_) {
+            variantiLette_ = true;
+            const QResource risorsa(QStringLiteral(":/preparati/") + nome_);
+            if (risorsa.isValid())
+                varianti_ = preparati::leggiVarianti(risorsa.uncompressedData());
+            immagini_.resize(varianti_.size());
+        }
+        return varianti_;
+    }
 
-    bool valido() const { return svg && svg->isValid(); }
+    // Copies the prepared images of the painting the painter asks for, if
+    // there are some: the same ratio, box and place on the device, and for an
+    // opaque one, the same background. False if there are none.
+    bool dipingiPreparato(QPainter& pittore, const QSizeF& scatola)
+    {
+        if (!preparatiInUso)
+            return false;
+        // The pixels were painted onto 32-bit premultiplied images and are laid
+        // down as they are: nothing scaled, turned, faded or blended otherwise.
+        const QPaintEngine* motore = pittore.paintEngine();
+        if (!motore || motore->type() != QPaintEngine::Raster || !motore->paintDevice()
+            || motore->paintDevice()->devType() != QInternal::Image)
+            return false;
+        const QImage::Format formato = static_cast<const QImage*>(motore->paintDevice())->format();
+        if (formato != QImage::Format_RGB32 && formato != QImage::Format_ARGB32_Premultiplied)
+            return false;
+        if (pittore.compositionMode() != QPainter::CompositionMode_SourceOver || pittore.opacity() != 1.0
+            || !pittore.testRenderHint(QPainter::Antialiasing))
+            return false;
+        const QTransform dispositivo = pittore.deviceTransform();
+        const double rapporto = dispositivo.m11();
+        if (dispositivo.type() > QTransform::TxScale || dispositivo.m22() != rapporto || rapporto <= 0)
+            return false;
+        const QPointF origine(dispositivo.dx(), dispositivo.dy());
+        const std::optional<QRgb> fondo = SfondoPieno::di(pittore);
+
+        const QList<preparati::Variante>& tutte = varianti();
+        for (qsizetype i = 0; i < tutte.size(); ++i) {
+            const preparati::Variante& variante = tutte[i];
+            constexpr double scarto = 1e-9;
+            if (variante.rapporto != rapporto || variante.scatola != scatola
+                || std::abs(variante.origine.x() - origine.x()) > scarto
+                || std::abs(variante.origine.y() - origine.y()) > scarto)
+                continue;
+            if (variante.sfondo != 0 && fondo != variante.sfondo)
+                continue;
+            const QList<QImage>& strati = immagini(i);
+            if (strati.size() != variante.strati.size())
+                return false;
+            // Device pixels one for one, from the pixel that holds the box's corner.
+            pittore.save();
+            pittore.resetTransform();
+            const QTransform base = pittore.deviceTransform();
+            pittore.setWorldTransform(QTransform::fromScale(1 / rapporto, 1 / rapporto));
+            const QPoint spostamento(qRound(base.dx()), qRound(base.dy()));
+            const QPoint pixel =
+                QPoint(static_cast<int>(std::floor(origine.x())), static_cast<int>(std::floor(origine.y())));
+            QRegion coperta;
+            for (qsizetype s = 0; s < strati.size(); ++s)
+                coperta += QRect(pixel + variante.strati[s].angolo, strati[s].size());
+            // One piece of the area to paint at a time: clipped to a rectangle,
+            // Qt copies the pixels straight, where a clip of any other shape
+            // would have it hand the work to threads of its own.
+            const QRegion sistema = motore->systemClip();
+            for (const QRect& pezzo : sistema.isEmpty() ? coperta : coperta & sistema) {
+                pittore.save();
+                pittore.setClipRect(pezzo.translated(-spostamento), Qt::IntersectClip);
+                for (qsizetype s = 0; s < strati.size(); ++s)
+                    pittore.drawImage(pixel - spostamento + variante.strati[s].angolo, strati[s]);
+                pittore.restore();
+            }
+            pittore.restore();
+            return true;
+        }
+        return false;
+    }
+
+    const QList<QImage>& immagini(qsizetype indice)
+    {
+        QList<QImage>& strati = immagini_[indice];
+        if (strati.isEmpty()) {
+            const preparati::Variante& variante = varianti_[indice];
+            for (const preparati::Strato& strato : variante.strati) {
+                QImage immagine(strato.misura,
+                                variante.sfondo ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+                if (!preparati::decomprimi(strato.dati, immagine)) {
+                    strati.clear();
+                    break;
+                }
+                strati.append(immagine);
+            }
+        }
+        return strati;
+    }
+
+    QString nome_;
+    bool svgLetto_ = false;
+    std::unique_ptr<QSvgRenderer> svg_;
+    bool variantiLette_ = false;
+    QList<preparati::Variante> varianti_;
+    QList<QList<QImage>> immagini_;
 };
 
-Caricato carica(const QString& nome)
+}  // namespace
+
+SfondoPieno::SfondoPieno(const QPainter& pittore, QRgb colore)
+    : pittore_(&pittore)
+    , colore_(colore)
+    , precedente_(sfondoAttuale)
 {
-    QFile file(risorsaDisegno(nome));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray dati = file.readAll();
-    Caricato caricato{std::make_shared<QSvgRenderer>(dati), dimensioneSvg(dati)};
-    caricato.svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
-    return caricato;
+    sfondoAttuale = this;
 }
 
-}  // namespace
+SfondoPieno::~SfondoPieno()
+{
+    sfondoAttuale = precedente_;
+}
+
+std::optional<QRgb> SfondoPieno::di(const QPainter& pittore)
+{
+    for (const SfondoPieno* sfondo = sfondoAttuale; sfondo; sfondo = sfondo->precedente_)
+        if (sfondo->pittore_ == &pittore)
+            return sfondo->colore_;
+    return std::nullopt;
+}
+
+void usaDisegniPreparati(bool usa)
+{
+    preparatiInUso = usa;
+}
+
+int disegniSvgLetti()
+{
+    return svgLetti;
+}
 
 QString risorsaDisegno(const QString& nome)
 {
@@ -108,17 +212,16 @@ QSize dimensioneNaturaleInPixel(const QString& nome)
 
 Disegno disegnoSvg(const QString& nome)
 {
-    return [disegno = carica(nome)](QPainter& pittore, const QSizeF& scatola) {
-        if (disegno.valido())
-            disegno.svg->render(&pittore, QRectF(QPointF(), scatola));
+    return [disegno = std::make_shared<Caricato>(nome)](QPainter& pittore, const QSizeF& scatola) {
+        disegno->dipingi(pittore, scatola);
     };
 }
 
 Disegno disegnoNaturale(const QString& nome)
 {
-    return [disegno = carica(nome)](QPainter& pittore, const QSizeF&) {
-        if (disegno.valido())
-            disegno.svg->render(&pittore, QRectF(QPointF(), disegno.naturale));
+    return [disegno = std::make_shared<Caricato>(nome), naturale = dimensioneNaturale(nome)](QPainter& pittore,
+                                                                                          const QSizeF&) {
+        disegno->dipingi(pittore, naturale);
     };
 }
 

@@ -31,10 +31,19 @@ QSizeF dimensioneSvg(const QByteArray& svg);
 
 // Stretched to the box: the drawing space is mapped onto the whole box, width
 // and height scaled independently. Drawn as vectors at the painter's device
-// pixel ratio.
+// pixel ratio, or copied from the images prepared for that painting when the
+// build made some (see preparati.h): the pixels are the same. The prepared
+// images of a picture area include its background, and serve only where an
+// SfondoPieno says the box has been filled with that colour.
 Disegno disegnoSvg(const QString& nome);
 
 // Natural size, unscaled, from the box's top-left corner.
 Disegno disegnoNaturale(const QString& nome);
+
+// For tests and tools: whether drawings are copied from their prepared images
+// when they can be (they are unless told otherwise), and how many SVG files
+// have been read for painting so far.
+void usaDisegniPreparati(bool usa);
+int disegniSvgLetti();
 
 }  // namespace zefiranda

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The ways a drawing is fitted to its control, shown with a test drawing.
+// The ways a drawing is fitted to its control, shown with a test drawing; and
+// a caption's font fitted to its label.
 #include "pictures/disegni.h"
+#include "widgets/controlli.h"
+#include "widgets/misure.h"
 
 #include <QImage>
 #include <QPainter>
@@ -41,6 +44,26 @@ QRect estensione(const QImage& immagine, QColor colore)
     return r;
 }
 
+// The font fitted the plain way: every text measured at every step down.
+QFont adattatoPassoPasso(QFont font, int larghezza, const QStringList& testi)
+{
+    const auto inchiostro = [&testi](const QFont& f) {
+        qreal destra = 0;
+        for (const QString& testo : testi)
+            destra = std::max(destra, QFontMetricsF(f).tightBoundingRect(testo).right());
+        return destra;
+    };
+    const qreal disponibile = larghezza - 1;
+    if (inchiostro(font) <= disponibile)
+        return font;
+    font.setStretch(QFont::Unstretched);
+    int stretto = static_cast<int>(100 * disponibile / inchiostro(font));
+    font.setStretch(stretto);
+    while (stretto > QFont::UltraCondensed && inchiostro(font) > disponibile)
+        font.setStretch(--stretto);
+    return font;
+}
+
 }  // namespace
 
 class TstAdattamento : public QObject {
@@ -53,6 +76,8 @@ private slots:
     void disegnoMancante();
     void lunghezzeDellaRadice_data();
     void lunghezzeDellaRadice();
+    void carattereDellaDidascalia_data();
+    void carattereDellaDidascalia();
 };
 
 void TstAdattamento::stiratoSullaScatola_data()
@@ -139,6 +164,43 @@ void TstAdattamento::lunghezzeDellaRadice()
     const QSizeF misura = dimensioneSvg(svg);
     QCOMPARE(misura.width(), pixel);
     QCOMPARE(misura.height(), 192.0);
+}
+
+void TstAdattamento::carattereDellaDidascalia_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<int>("larghezza");
+    QTest::addColumn<QStringList>("testi");
+
+    const QFont legenda = carattere({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 18);
+    const QFont messaggi = carattere({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 14.25, true);
+    QStringList didascalie;
+    for (const char* segno : {"+", "-"})
+        for (int passo = 1; passo <= 10; ++passo)
+            didascalie << QStringLiteral("= %1 %2").arg(QLatin1String(segno)).arg(passo);
+    const QStringList messaggio{QStringLiteral("Attento... correggiti!"), QStringLiteral("Bravo!")};
+
+    QTest::newRow("blue legend") << legenda << 73 << didascalie;
+    QTest::newRow("red legend") << legenda << 81 << didascalie;
+    QTest::newRow("fits already") << legenda << 200 << didascalie;
+    QTest::newRow("much narrower") << legenda << 52 << didascalie;
+    QTest::newRow("narrower than the narrowest face") << legenda << 20 << didascalie;
+    QTest::newRow("equals sign") << legenda << 17 << QStringList{QStringLiteral("=")};
+    QTest::newRow("messages") << messaggi << 193 << messaggio;
+    QTest::newRow("messages squeezed") << messaggi << 120 << messaggio;
+    QTest::newRow("widest text last") << legenda << 60 << QStringList{QStringLiteral("= - 1"), QStringLiteral("= + 10")};
+}
+
+void TstAdattamento::carattereDellaDidascalia()
+{
+    // Fitting with a handful of measurements ends on the very font that
+    // measuring every text at every step does, asked once or twice.
+    QFETCH(QFont, font);
+    QFETCH(int, larghezza);
+    QFETCH(QStringList, testi);
+    const QFont atteso = adattatoPassoPasso(font, larghezza, testi);
+    QCOMPARE(adattaCarattere(font, larghezza, testi).stretch(), atteso.stretch());
+    QCOMPARE(adattaCarattere(font, larghezza, testi), atteso);
 }
 
 QTEST_MAIN(TstAdattamento)

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// zefiranda-rendi [--dpr N] [--out DIR]
-// Builds each window as the program shows it and saves it as DIR/<window>.png.
+// zefiranda-rendi [--dpr N] [--out DIR] [--svg]
+// Builds each window as the program shows it and saves it as DIR/<window>.png;
+// with --svg every drawing is painted from its SVG file, none copied from the
+// images the build prepared (the pixels must be the same).
+#include "pictures/disegni.h"
 #include "windows/frminizio.h"
 #include "windows/frmrete.h"
 
@@ -53,7 +56,9 @@ int main(int argc, char* argv[])
         {QStringLiteral("dpr"), QStringLiteral("Device pixel ratio."), QStringLiteral("N"), QStringLiteral("1")});
     opzioni.addOption(
         {QStringLiteral("out"), QStringLiteral("Output folder."), QStringLiteral("DIR"), QStringLiteral(".")});
+    opzioni.addOption({QStringLiteral("svg"), QStringLiteral("Paint every drawing from its SVG file.")});
     opzioni.process(applicazione);
+    zefiranda::usaDisegniPreparati(!opzioni.isSet(QStringLiteral("svg")));
 
     bool ok = false;
     const double rapporto = opzioni.value(QStringLiteral("dpr")).toDouble(&ok);

@@ -6,6 +6,7 @@
 #include "widgets/pulsante.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -48,27 +49,62 @@ QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, c
     return etichetta;
 }
 
+namespace {
+
+// Where a text's ink ends on the right in a font, measured once: the legend's
+// labels ask for the same captions in the same fonts, and so does every new
+// network window.
+qreal destraInchiostro(const QFont& font, const QString& testo)
+{
+    static QHash<std::pair<QFont, QString>, qreal> misurate;
+    const std::pair<QFont, QString> chiave(font, testo);
+    const auto trovata = misurate.constFind(chiave);
+    if (trovata != misurate.cend())
+        return *trovata;
+    const qreal destra = QFontMetricsF(font).tightBoundingRect(testo).right();
+    misurate.insert(chiave, destra);
+    return destra;
+}
+
+}  // namespace
+
+QFont adattaCarattere(const QFont& carattere, int larghezza, const QStringList& testi)
+{
+    // One pixel of the label's colour stays free on the right.
+    const qreal disponibile = larghezza - 1;
+    // The texts likeliest to overflow are tried first, so that a font too wide
+    // is mostly found out by its first measurement.
+    QStringList ordine = testi;
+    std::stable_sort(ordine.begin(), ordine.end(),
+                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    const auto entrano = [&ordine, disponibile](const QFont& font) {
+        return std::all_of(ordine.cbegin(), ordine.cend(),
+                           [&](const QString& testo) { return destraInchiostro(font, testo) <= disponibile; });
+    };
+    QFont font = carattere;
+    if (entrano(font))
+        return font;
+    font.setStretch(QFont::Unstretched);
+    qreal inchiostro = 0;
+    for (const QString& testo : ordine)
+        inchiostro = std::max(inchiostro, destraInchiostro(font, testo));
+    std::stable_sort(ordine.begin(), ordine.end(), [&font](const QString& a, const QString& b) {
+        return destraInchiostro(font, a) > destraInchiostro(font, b);
+    });
+    // Glyph widths round to whole pixels: the first guess may fall short by a step or two.
+    int stretto = static_cast<int>(int{QFont::Unstretched} * disponibile / inchiostro);
+    font.setStretch(stretto);
+    while (stretto > QFont::UltraCondensed && !entrano(font))
+        font.setStretch(--stretto);
+    return font;
+}
+
 void adattaLarghezza(QLabel& etichetta, const QStringList& testi)
 {
-    auto inchiostro = [&testi](const QFont& font) {
-        const QFontMetricsF misure(font);
-        qreal destra = 0;
-        for (const QString& testo : testi)
-            destra = std::max(destra, misure.tightBoundingRect(testo).right());
-        return destra;
-    };
-    // One pixel of the label's colour stays free on the right.
-    const qreal disponibile = etichetta.contentsRect().width() - 1;
-    QFont font = etichetta.font();
-    if (inchiostro(font) <= disponibile)
-        return;
-    font.setStretch(QFont::Unstretched);
-    // Glyph widths round to whole pixels: the first guess may fall short by a step or two.
-    int stretto = static_cast<int>(int{QFont::Unstretched} * disponibile / inchiostro(font));
-    font.setStretch(stretto);
-    while (stretto > QFont::UltraCondensed && inchiostro(font) > disponibile)
-        font.setStretch(--stretto);
-    etichetta.setFont(font);
+    const QFont font = etichetta.font();
+    const QFont adattato = adattaCarattere(font, etichetta.contentsRect().width(), testi);
+    if (!(adattato == font))
+        etichetta.setFont(adattato);
 }
 
 QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips, const QString& didascalia)

@@ -31,6 +31,9 @@ QLabel* creaEtichetta(QWidget& finestra, const char* nome, const QRect& twips, c
 // the texts to fit the label, unless they fit already; a face wider than the
 // one the layout was made for would otherwise have the label cut them off.
 void adattaLarghezza(QLabel& etichetta, const QStringList& testi);
+// The font adattaLarghezza gives a label of that inner width. Fonts and texts
+// measured once are remembered, with their font engines, for the program's life.
+QFont adattaCarattere(const QFont& carattere, int larghezza, const QStringList& testi);
 
 QPushButton* creaPulsante(QWidget& finestra, const char* nome, const QRect& twips, const QString& didascalia);
 AreaImmagine* creaArea(QWidget& finestra, const char* nome, const QRect& twips);

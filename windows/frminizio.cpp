@@ -15,6 +15,7 @@
 #include "windows/frmrete.h"
 
 #include <QPushButton>
+#include <QTimer>
 
 namespace zefiranda {
 
@@ -64,6 +65,17 @@ Frminizio::Frminizio()
 void Frminizio::Form_Load()
 {
     centraSulloSchermo(*this);
+}
+
+void Frminizio::paintEvent(QPaintEvent* evento)
+{
+    Finestra::paintEvent(evento);
+    // Once the first frame is on the screen, the network window's slowest
+    // part is done while the child looks at this one.
+    if (!dipinta_) {
+        dipinta_ = true;
+        QTimer::singleShot(0, this, &preparaFrmrete);
+    }
 }
 
 void Frminizio::cmdparti_Click()

@@ -18,6 +18,9 @@ class Frminizio : public Finestra {
 public:
     Frminizio();
 
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
 private:
     void Form_Load() override;
     void cmdparti_Click();
@@ -28,6 +31,7 @@ private:
     AreaImmagine* Picture2 = nullptr;
     PulsanteImmagine* cmdparti = nullptr;
     AreaImmagine* Image1 = nullptr;
+    bool dipinta_ = false;
 };
 
 }  // namespace zefiranda

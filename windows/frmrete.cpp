@@ -12,6 +12,7 @@
 #include "widgets/posizione.h"
 #include "windows/aspetto.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -80,6 +81,12 @@ constexpr VoceAusili ausili[] = {
     {"cmdfine", Ausilio::Controllo, "Fine", "Chiude il programma"},
 };
 
+// The labels whose fonts are fitted to them.
+constexpr Posto postoLblcomblu{"lblcomblu", 1200, 720, 1095, 375};
+constexpr Posto postoLblcomrossa{"lblcomrossa", 2880, 720, 1215, 375};
+constexpr Posto postoLabel1{"Label1", 5160, 720, 255, 375};
+constexpr Posto postoLblmess{"lblmess", 6480, 5880, 2895, 495};
+
 // Every caption a puzzle can write: the legend's labels make room for the widest.
 QStringList didascalie()
 {
@@ -112,6 +119,23 @@ QFont carattereMessaggi()
 
 }  // namespace
 
+void preparaFrmrete()
+{
+    // As the constructor fits them: the fonts stay here, and with them their
+    // font engines and the measurements made.
+    static QList<QFont> pronti;
+    if (!pronti.isEmpty())
+        return;
+    const QStringList tutteLeDidascalie = didascalie();
+    const QFont legenda = adattaCarattere(carattereOperatori(), rettangolo(postoLblcomblu).width(), tutteLeDidascalie);
+    pronti << legenda << adattaCarattere(legenda, rettangolo(postoLblcomrossa).width(), tutteLeDidascalie)
+           << adattaCarattere(legenda, rettangolo(postoLabel1).width(), {QStringLiteral("=")})
+           << adattaCarattere(carattereMessaggi(), rettangolo(postoLblmess).width(), {messaggioAttento, messaggioBravo})
+           << carattereNodi();
+    for (const QFont& font : std::as_const(pronti))
+        QFontMetricsF(font).height();
+}
+
 Frmrete::Frmrete(Estrazione sorgente, Orologio orologio)
     : sorgente_(std::move(sorgente))
 {
@@ -125,9 +149,9 @@ Frmrete::Frmrete(Estrazione sorgente, Orologio orologio)
     Picture(20)->setDisegno(disegnoSvg(QStringLiteral("palloncini")));
     setWindowIcon(iconaFinestra());
 
-    lblcomblu = creaEtichetta(*this, "lblcomblu", daTwips(1200, 720, 1095, 375), carattereOperatori());
-    lblcomrossa = creaEtichetta(*this, "lblcomrossa", daTwips(2880, 720, 1215, 375), carattereOperatori());
-    Label1 = creaEtichetta(*this, "Label1", daTwips(5160, 720, 255, 375), carattereOperatori());
+    lblcomblu = creaEtichetta(*this, "lblcomblu", rettangolo(postoLblcomblu), carattereOperatori());
+    lblcomrossa = creaEtichetta(*this, "lblcomrossa", rettangolo(postoLblcomrossa), carattereOperatori());
+    Label1 = creaEtichetta(*this, "Label1", rettangolo(postoLabel1), carattereOperatori());
     Label1->setText(QStringLiteral("="));
     Picture(19)->raise();
 
@@ -145,7 +169,7 @@ Frmrete::Frmrete(Estrazione sorgente, Orologio orologio)
     // The start value can be read, reached with Tab and copied, never changed by the child.
     txt_[0]->setReadOnly(true);
 
-    lblmess = creaEtichetta(*this, "lblmess", daTwips(6480, 5880, 2895, 495), carattereMessaggi(), Qt::AlignHCenter);
+    lblmess = creaEtichetta(*this, "lblmess", rettangolo(postoLblmess), carattereMessaggi(), Qt::AlignHCenter);
     // The legend's labels share the font that fits the widest caption into the narrowest of them.
     const QStringList tutteLeDidascalie = didascalie();
     adattaLarghezza(*lblcomblu, tutteLeDidascalie);

@@ -60,4 +60,9 @@ private:
     std::array<AreaImmagine*, 20> Picture_{};
 };
 
+// Loads ahead what the network window's first frame needs and takes longest to
+// find: its fonts, fitted to the legend. Nothing changes on the screen; the
+// start window calls it once its own first frame is painted.
+void preparaFrmrete();
+
 }  // namespace zefiranda
