@@ -292,7 +292,7 @@ struct Riga {
     QString lettere;
     QColor colore;
     double altezza;     // height of the letters against the font's
-    double spaziatura;  // extra room between letters, in font heights: the blocks' depth needs some
+    double spaziatura;  // room between letters, in font heights, besides what the blocks' depth needs
     std::vector<Mano> mani;
 };
 
@@ -303,15 +303,16 @@ bool titolo(const QDir& cartella)
     if (!font)
         return false;
 
+    // The name is broken by its syllables, ze-fi-ran-da: ZE / FI / RANDA.
     const std::array<Riga, 3> righe{{
-        {QStringLiteral("ZE"), rosso, 1.0, 0.04, {{-5, 0.00, 1.00}, {4, 0.02, 0.97}}},
-        // The I is drawn wider than the font's, as heavy as the F and the R beside it.
-        {QStringLiteral("FIR"), verde, 1.0, 0.17, {{3, 0.01, 0.98}, {-3, -0.02, 1.03, 1.45}, {5, 0.02, 0.99}}},
-        {QStringLiteral("ANDA"),
+        {QStringLiteral("ZE"), rosso, 1.0, 0.0, {{-5, 0.00, 1.00}, {4, 0.02, 0.97}}},
+        // The I is drawn wider than the font's, as heavy as the F beside it.
+        {QStringLiteral("FI"), verde, 1.0, 0.0, {{3, 0.01, 0.98}, {-3, -0.02, 1.03, 1.45}}},
+        {QStringLiteral("RANDA"),
          blu,
          0.84,
-         0.04,
-         {{-4, 0.02, 1.00}, {3, -0.01, 1.02}, {-3, 0.02, 0.97}, {5, 0.00, 1.01}}},
+         -0.04,
+         {{5, 0.02, 0.99}, {-4, 0.02, 1.00}, {3, -0.01, 1.02}, {-3, 0.02, 0.97}, {5, 0.00, 1.01}}},
     }};
     constexpr double bordo = 115;         // black outline around each block
     constexpr double filo = 70;           // black lines between the faces of a block
@@ -319,6 +320,11 @@ bool titolo(const QDir& cartella)
     constexpr double occhi = 1.5;         // how much wider the counters of the A are than the font's
     constexpr double occhiR = 1.3;        // and that of the R
     constexpr double tremito = 22;
+    // Cream between two blocks, outlines included: a letter's side reaches back towards the letter before it,
+    // and a line's sides down towards the line below, so both gaps make room for the depth as well.
+    constexpr double respiro = 110;
+    const double staccoLettere = -profondita.x() + 2 * bordo + respiro;
+    const double staccoRighe = profondita.y() + 2 * bordo + respiro;
 
     Tavola tavola(QSizeF(3.657, 2.357));
     const QSizeF spazio = tavola.unita();
@@ -341,10 +347,12 @@ bool titolo(const QDir& cartella)
     }
 
     // The bottom line takes the whole width; the two above share, at one size, the height that is left.
-    // Outlines and the blocks' depth keep their size whatever the size of the letters.
+    // Outlines, the blocks' depth and the gaps keep their size whatever the size of the letters.
     const QSizeF margini(2 * bordo - profondita.x(), 2 * bordo + profondita.y());
-    const double scalaBassa = (spazio.width() - margini.width()) / ingombri[2].width();
-    const double scalaAlta = (spazio.height() - 2 * bordo - 3 * profondita.y() - scalaBassa * ingombri[2].height())
+    const auto stacchi = [&](size_t r) { return double(righe[r].lettere.size() - 1) * staccoLettere; };
+    const double scalaBassa = (spazio.width() - margini.width() - stacchi(2)) / ingombri[2].width();
+    const double scalaAlta = (spazio.height() - 2 * bordo - profondita.y() - 2 * staccoRighe
+                              - scalaBassa * ingombri[2].height())
         / (ingombri[0].height() + ingombri[1].height());
     const std::array<double, 3> scale{scalaAlta, scalaAlta, scalaBassa};
 
@@ -357,14 +365,15 @@ bool titolo(const QDir& cartella)
     double y = bordo;
     for (size_t r = 0; r < righe.size(); ++r) {
         const QRectF ingombro = ingombri[r];
-        const double sinistra =
-            (spazio.width() - scale[r] * ingombro.width() - margini.width()) / 2 + bordo - profondita.x();
+        const double sinistra = (spazio.width() - scale[r] * ingombro.width() - stacchi(r) - margini.width()) / 2
+            + bordo - profondita.x();
         const QTransform posto = QTransform::fromTranslate(-ingombro.left(), -ingombro.top())
             * QTransform::fromScale(scale[r], scale[r]) * QTransform::fromTranslate(sinistra, y);
-        for (size_t i = lettere[r].size(); i-- > 0;)
-            pezzi.push_back(
-                {blocco(posto.map(lettere[r][i]), profondita, tremito, double(3 * r + i)), righe[r].colore});
-        y += scale[r] * ingombro.height() + profondita.y();
+        for (size_t i = lettere[r].size(); i-- > 0;) {
+            const QPainterPath lettera = posto.map(lettere[r][i]).translated(double(i) * staccoLettere, 0);
+            pezzi.push_back({blocco(lettera, profondita, tremito, double(3 * r + i)), righe[r].colore});
+        }
+        y += scale[r] * ingombro.height() + staccoRighe;
     }
 
     // The sides of every block first, then every face over them.
