@@ -29,8 +29,10 @@
 //
 // Options: ink=W (outline width, 0 for none); name=ID (remember the area); in=ID (keep only what lies
 // inside ID); out=ID (cut away what lies inside ID: a hole without an outline, where whatever lies beneath
-// shows through); in= and out= take several names separated by commas; taper=S,E (brush widths at start and
-// end, as fractions of the full width); widths=A,B,... (brush widths along the line, evenly spaced).
+// shows through); in= and out= take several names separated by commas; inany=A,B,... (keep only what lies
+// inside at least one of them: a fill over several outlined parts makes them one mass, without the outlines
+// between them); taper=S,E (brush widths at start and end, as fractions of the full width); widths=A,B,...
+// (brush widths along the line, evenly spaced).
 // Whatever reaches past the drawing space is cut at its edge.
 #include <QFile>
 #include <QGuiApplication>
@@ -564,7 +566,7 @@ public:
                     aggiungi(coloreInchiostro_, bordo, true);
                 }
                 const bool operata = s.verbo != QLatin1String("shape") || s.opzioni.contains(QStringLiteral("in"))
-                    || s.opzioni.contains(QStringLiteral("out"));
+                    || s.opzioni.contains(QStringLiteral("inany")) || s.opzioni.contains(QStringLiteral("out"));
                 aggiungi(colore(s.argomenti.value(0)), *aree[i], operata);
             } catch (const Errore& e) {
                 throw Errore("line " + std::to_string(s.riga) + ": " + e.what());
@@ -651,6 +653,13 @@ private:
         if (s.opzioni.contains(QStringLiteral("in")))
             for (const QString& nome : s.opzioni.value(QStringLiteral("in")).split(','))
                 risultato = risultato.intersected(nominata(nome));
+        if (s.opzioni.contains(QStringLiteral("inany"))) {
+            QPainterPath insieme;
+            insieme.setFillRule(Qt::WindingFill);
+            for (const QString& nome : s.opzioni.value(QStringLiteral("inany")).split(','))
+                insieme = insieme.united(nominata(nome));
+            risultato = risultato.intersected(insieme);
+        }
         senzaFori = risultato;
         if (s.opzioni.contains(QStringLiteral("out")))
             for (const QString& nome : s.opzioni.value(QStringLiteral("out")).split(','))

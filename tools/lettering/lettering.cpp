@@ -23,6 +23,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <numbers>
 #include <optional>
 #include <vector>
@@ -292,7 +293,7 @@ struct Riga {
     QString lettere;
     QColor colore;
     double altezza;     // height of the letters against the font's
-    double spaziatura;  // extra room between letters, in font heights: the blocks' depth needs some
+    double spaziatura;  // room between letters, in font heights, besides what the blocks' depth needs
     std::vector<Mano> mani;
 };
 
@@ -303,15 +304,16 @@ bool titolo(const QDir& cartella)
     if (!font)
         return false;
 
+    // The name is broken by its syllables, ze-fi-ran-da: ZE / FI / RANDA.
     const std::array<Riga, 3> righe{{
-        {QStringLiteral("ZE"), rosso, 1.0, 0.04, {{-5, 0.00, 1.00}, {4, 0.02, 0.97}}},
-        // The I is drawn wider than the font's, as heavy as the F and the R beside it.
-        {QStringLiteral("FIR"), verde, 1.0, 0.17, {{3, 0.01, 0.98}, {-3, -0.02, 1.03, 1.45}, {5, 0.02, 0.99}}},
-        {QStringLiteral("ANDA"),
+        {QStringLiteral("ZE"), rosso, 1.0, 0.0, {{-5, 0.00, 1.00}, {4, 0.02, 0.97}}},
+        // The I is drawn wider than the font's, as heavy as the F beside it.
+        {QStringLiteral("FI"), verde, 1.0, 0.0, {{3, 0.01, 0.98}, {-3, -0.02, 1.03, 1.45}}},
+        {QStringLiteral("RANDA"),
          blu,
          0.84,
-         0.04,
-         {{-4, 0.02, 1.00}, {3, -0.01, 1.02}, {-3, 0.02, 0.97}, {5, 0.00, 1.01}}},
+         -0.04,
+         {{5, 0.02, 0.99}, {-4, 0.02, 1.00}, {3, -0.01, 1.02}, {-3, 0.02, 0.97}, {5, 0.00, 1.01}}},
     }};
     constexpr double bordo = 115;         // black outline around each block
     constexpr double filo = 70;           // black lines between the faces of a block
@@ -319,6 +321,11 @@ bool titolo(const QDir& cartella)
     constexpr double occhi = 1.5;         // how much wider the counters of the A are than the font's
     constexpr double occhiR = 1.3;        // and that of the R
     constexpr double tremito = 22;
+    // Cream between two blocks, outlines and extruded sides included, measured where they come closest: the
+    // letters are spaced by their drawn blocks, not by the font's advances, so every gap looks the same. A line's
+    // sides reach down towards the line below, so the gap between lines makes room for the depth as well.
+    constexpr double respiro = 230;
+    const double staccoRighe = profondita.y() + 2 * bordo + 110;
 
     Tavola tavola(QSizeF(3.657, 2.357));
     const QSizeF spazio = tavola.unita();
@@ -340,31 +347,98 @@ bool titolo(const QDir& cartella)
         }
     }
 
-    // The bottom line takes the whole width; the two above share, at one size, the height that is left.
-    // Outlines and the blocks' depth keep their size whatever the size of the letters.
-    const QSizeF margini(2 * bordo - profondita.x(), 2 * bordo + profondita.y());
-    const double scalaBassa = (spazio.width() - margini.width()) / ingombri[2].width();
-    const double scalaAlta = (spazio.height() - 2 * bordo - 3 * profondita.y() - scalaBassa * ingombri[2].height())
-        / (ingombri[0].height() + ingombri[1].height());
-    const std::array<double, 3> scale{scalaAlta, scalaAlta, scalaBassa};
-
     struct Pezzo {
         Blocco blocco;
         QColor colore;
     };
+    struct Fila {
+        std::vector<Pezzo> pezzi;  // left to right
+        double sinistra = 0;       // where the ink begins and ends
+        double destra = 0;
+    };
+    // A line at scale `scala` with its top at y, its blocks set one after another at an even distance. Each block
+    // is drawn where the letter starts at x = 0, so that its wavering does not depend on where it ends up.
+    const auto fila = [&](size_t r, double scala, double y) {
+        constexpr double passo = 8;
+        const QTransform posto = QTransform::fromTranslate(-ingombri[r].left(), -ingombri[r].top())
+            * QTransform::fromScale(scala, scala) * QTransform::fromTranslate(0, y);
+        Fila risultato;
+        std::map<long, double> bordoDestro;  // scanline -> right end of the ink so far
+        for (size_t i = 0; i < lettere[r].size(); ++i) {
+            const QPainterPath lettera = posto.map(lettere[r][i]);
+            Blocco b = blocco(lettera.translated(-lettera.boundingRect().left(), 0), profondita, tremito,
+                              double(3 * r + i));
+            std::map<long, std::pair<double, double>> estremi;
+            for (const QPolygonF& anello : cresci(b.solido, bordo).toFillPolygons()) {
+                for (qsizetype k = 0; k + 1 < anello.size(); ++k) {
+                    const QPointF p = anello[k];
+                    const QPointF q = anello[k + 1];
+                    for (long riga = long(std::ceil(std::min(p.y(), q.y()) / passo));
+                         riga * passo <= std::max(p.y(), q.y()) && p.y() != q.y(); ++riga) {
+                        const double xx = p.x() + (q.x() - p.x()) * (riga * passo - p.y()) / (q.y() - p.y());
+                        auto [pos, nuovo] = estremi.try_emplace(riga, xx, xx);
+                        if (!nuovo)
+                            pos->second = {std::min(pos->second.first, xx), std::max(pos->second.second, xx)};
+                    }
+                }
+            }
+            double spostamento = -estremi.begin()->second.first;
+            if (i > 0) {
+                spostamento = -1e9;
+                for (const auto& [riga, lati] : estremi)
+                    if (const auto dove = bordoDestro.find(riga); dove != bordoDestro.end())
+                        spostamento = std::max(spostamento, dove->second + respiro - lati.first);
+            } else {
+                for (const auto& [riga, lati] : estremi)
+                    spostamento = std::max(spostamento, -lati.first);
+                risultato.sinistra = 0;
+            }
+            for (const auto& [riga, lati] : estremi) {
+                double& destra = bordoDestro.try_emplace(riga, -1e9).first->second;
+                destra = std::max(destra, lati.second + spostamento);
+                risultato.destra = std::max(risultato.destra, destra);
+            }
+            b.faccia.translate(spostamento, 0);
+            b.solido.translate(spostamento, 0);
+            for (QLineF& spigolo : b.spigoli)
+                spigolo.translate(spostamento, 0);
+            risultato.pezzi.push_back({std::move(b), righe[r].colore});
+        }
+        return risultato;
+    };
+
+    // The bottom line takes the whole width; the two above share, at one size, the height that is left.
+    // Outlines, the blocks' depth and the gaps keep their size whatever the size of the letters, so the
+    // bottom line's size is found by a few trials.
+    double scalaBassa = (spazio.width() + profondita.x() - 2 * bordo - 4 * respiro) / ingombri[2].width();
+    const auto scalaAlta = [&] {
+        return (spazio.height() - 2 * bordo - profondita.y() - 2 * staccoRighe - scalaBassa * ingombri[2].height())
+            / (ingombri[0].height() + ingombri[1].height());
+    };
+    const auto yBassa = [&] {
+        return bordo + scalaAlta() * (ingombri[0].height() + ingombri[1].height()) + 2 * staccoRighe;
+    };
+    for (int prova = 0; prova < 6; ++prova) {
+        const double fisso = fila(2, scalaBassa, yBassa()).destra - scalaBassa * ingombri[2].width();
+        scalaBassa = (spazio.width() - fisso) / ingombri[2].width();
+    }
+    const std::array<double, 3> scale{scalaAlta(), scalaAlta(), scalaBassa};
+
     // Top line first and right to left, so that every block stands before the sides of those behind it.
     std::vector<Pezzo> pezzi;
     double y = bordo;
     for (size_t r = 0; r < righe.size(); ++r) {
-        const QRectF ingombro = ingombri[r];
-        const double sinistra =
-            (spazio.width() - scale[r] * ingombro.width() - margini.width()) / 2 + bordo - profondita.x();
-        const QTransform posto = QTransform::fromTranslate(-ingombro.left(), -ingombro.top())
-            * QTransform::fromScale(scale[r], scale[r]) * QTransform::fromTranslate(sinistra, y);
-        for (size_t i = lettere[r].size(); i-- > 0;)
-            pezzi.push_back(
-                {blocco(posto.map(lettere[r][i]), profondita, tremito, double(3 * r + i)), righe[r].colore});
-        y += scale[r] * ingombro.height() + profondita.y();
+        Fila f = fila(r, scale[r], y);
+        const double sinistra = (spazio.width() - f.destra) / 2;
+        for (size_t i = f.pezzi.size(); i-- > 0;) {
+            Pezzo& pezzo = f.pezzi[i];
+            pezzo.blocco.faccia.translate(sinistra, 0);
+            pezzo.blocco.solido.translate(sinistra, 0);
+            for (QLineF& spigolo : pezzo.blocco.spigoli)
+                spigolo.translate(sinistra, 0);
+            pezzi.push_back(std::move(pezzo));
+        }
+        y += scale[r] * ingombri[r].height() + staccoRighe;
     }
 
     // The sides of every block first, then every face over them.
