@@ -202,8 +202,10 @@ void TstDisegni::tabella()
                                  << QList<quint32>{inchiostroFigure, 0x00FFFFFF, 0x007190A4, 0x00C2C2F2, 0x003999D1,
                                                    0x008EC3F2, 0x00DCAD0C, 0x00CAA300, 0x00687397, 0x009E9A97,
                                                    0x00D2CFCC,
-                                                   // the shaded sides of hair, skin, trousers and shoes
-                                                   0x002C82B5, 0x0077A8DD, 0x00555E7E, 0x00888481, 0x00B6B2AF}
+                                                   // the shaded sides of hair, skin, trousers and shoes, and the
+                                                   // far leg's own shade
+                                                   0x002C82B5, 0x0077A8DD, 0x00555E7E, 0x00888481, 0x00B6B2AF,
+                                                   0x00434A66}
                                  << inchiostroFigure << 20
                                  << QList<Lato>{{Qt::TopEdge, 0.5, 1},
                                                 {Qt::LeftEdge, 0.5, 1},
