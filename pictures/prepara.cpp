@@ -51,7 +51,7 @@ struct Pittura {
 
 [[noreturn]] void fallisci(const QString& perche)
 {
-    std::fprintf(stderr, "zefiranda-prepara: %s\n", qPrintable(perche));
+    (void)std::fprintf(stderr, "zefiranda-prepara: %s\n", qPrintable(perche));
     std::exit(1);
 }
 
@@ -77,7 +77,7 @@ Pittura leggiPittura(const QString& testo)
     for (qsizetype i = 0; i + 1 < parti.size(); ++i)
         if (parti[i].startsWith(QLatin1String("posto=")))
             parti[i] += u',' + parti.takeAt(i + 1);
-    for (QString parte : parti) {
+    for (const QString& parte : parti) {
         const QString chiave = parte.section(u'=', 0, 0), valore = parte.section(u'=', 1);
         if (chiave == QLatin1String("naturale") && valore.isEmpty()) {
             naturale = true;

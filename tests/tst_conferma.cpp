@@ -833,6 +833,17 @@ void scriviTutte(const Banco& banco, const QStringList& voci)
         banco.scrivi(esaminate[i], voci[i]);
 }
 
+// The right answers, or the same with a wrong yellow answer, written into the
+// boxes; then the window's clock stops, so that only the test moves it.
+void scriviEFerma(Banco& banco, bool giuste)
+{
+    QStringList voci = giustePiu;
+    if (!giuste)
+        voci[8] = QStringLiteral("6");
+    scriviTutte(banco, voci);
+    banco.fermaOrologio();
+}
+
 int intervallo()
 {
     return QGuiApplication::styleHints()->mouseDoubleClickInterval();
@@ -898,11 +909,7 @@ void TstConferma::pausaDopoBravo()
 
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
-    QStringList voci = giustePiu;
-    if (!primaGiusta)
-        voci[8] = QStringLiteral("6");
-    scriviTutte(banco, voci);
-    banco.fermaOrologio();
+    scriviEFerma(banco, primaGiusta);
     premiConferma(banco, primo);
     QCOMPARE(banco.messaggio(), primaGiusta ? messaggioBravo : messaggioAttento);
     QCOMPARE(*banco.estrazioni, primaGiusta ? 10 : 5);
@@ -940,11 +947,7 @@ void TstConferma::cliccheRipetuti()
 
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
-    QStringList voci = giustePiu;
-    if (!giusta)
-        voci[8] = QStringLiteral("6");
-    scriviTutte(banco, voci);
-    banco.fermaOrologio();
+    scriviEFerma(banco, giusta);
     premiConferma(banco, gesto);
     QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
     QCOMPARE(banco.rete->esercizio().errori, errori);
@@ -1060,11 +1063,7 @@ void TstConferma::tastoTenuto()
 
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
-    QStringList voci = giustePiu;
-    if (!giusta)
-        voci[8] = QStringLiteral("6");
-    scriviTutte(banco, voci);
-    banco.fermaOrologio();
+    scriviEFerma(banco, giusta);
     banco.pulsante("cmdconferma")->setFocus(Qt::TabFocusReason);
     int controlli = 0;
     const auto conta = QObject::connect(banco.pulsante("cmdconferma"), &QPushButton::clicked, [&controlli] {

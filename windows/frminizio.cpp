@@ -72,9 +72,11 @@ void Frminizio::paintEvent(QPaintEvent* evento)
     Finestra::paintEvent(evento);
     // Once the first frame is on the screen, the network window's slowest
     // part is done while the child looks at this one.
-    if (!dipinta_) {
-        dipinta_ = true;
-        QTimer::singleShot(0, this, &preparaFrmrete);
+    if (!dopoIlPrimoDisegno_) {
+        dopoIlPrimoDisegno_ = new QTimer(this);
+        dopoIlPrimoDisegno_->setSingleShot(true);
+        connect(dopoIlPrimoDisegno_, &QTimer::timeout, this, &preparaFrmrete);
+        dopoIlPrimoDisegno_->start(0);
     }
 }
 

@@ -5,6 +5,8 @@
 
 class QPushButton;
 
+class QTimer;
+
 namespace zefiranda {
 
 class AreaImmagine;
@@ -31,7 +33,7 @@ private:
     AreaImmagine* Picture2 = nullptr;
     PulsanteImmagine* cmdparti = nullptr;
     AreaImmagine* Image1 = nullptr;
-    bool dipinta_ = false;
+    QTimer* dopoIlPrimoDisegno_ = nullptr;  // single shot, started by the first paint
 };
 
 }  // namespace zefiranda

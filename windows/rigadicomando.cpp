@@ -57,8 +57,8 @@ void stampa(const QString& testo, std::FILE* flusso)
     if (testo.isEmpty())
         return;
     const QByteArray byte = testo.toLocal8Bit();
-    std::fprintf(flusso, "%.*s", static_cast<int>(byte.size()), byte.constData());
-    std::fflush(flusso);
+    (void)std::fprintf(flusso, "%.*s", static_cast<int>(byte.size()), byte.constData());
+    (void)std::fflush(flusso);
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti)
     if (!lettore.parse(argomenti)) {
         const QStringList sconosciute = lettore.unknownOptionNames();
         if (!sconosciute.isEmpty()) {
-            const QString nome = sconosciute.constFirst();
+            const QString& nome = sconosciute.constFirst();
             const QString trattini = nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
             return errore(QStringLiteral("opzione sconosciuta «%1%2»").arg(trattini, nome));
         }

@@ -69,14 +69,14 @@ void richiediSchermo(int argc, char* argv[])
     if (schermo.empty())
         schermo = variabile("DISPLAY");
     if (schermo.empty()) {
-        std::fputs("zefiranda: impossibile aprire lo schermo (DISPLAY non impostato)\n", stderr);
+        (void)std::fputs("zefiranda: impossibile aprire lo schermo (DISPLAY non impostato)\n", stderr);
         std::exit(1);
     }
     xcb_connection_t* connessione = xcb_connect(schermo.c_str(), nullptr);
     const bool aperto = xcb_connection_has_error(connessione) == 0;
     xcb_disconnect(connessione);
     if (!aperto) {
-        std::fprintf(stderr, "zefiranda: impossibile aprire lo schermo \"%s\"\n", schermo.c_str());
+        (void)std::fprintf(stderr, "zefiranda: impossibile aprire lo schermo \"%s\"\n", schermo.c_str());
         std::exit(1);
     }
 }
