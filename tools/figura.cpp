@@ -12,7 +12,8 @@
 //   size W H                      drawing space in units
 //   inches W H                    natural size
 //   pixels W H                    natural size in pixels instead, for a picture that has no size in inches
-//   colour NAME RRGGBB            a named colour (RGB)
+//   colour NAME RRGGBB            a named colour (RGB), or AARRGGBB for one that lets what lies
+//                                 beneath show through (AA its opacity)
 //   ink WIDTH [COLOUR]            default outline width and colour
 //   shape COLOUR [opts] : PATH    a filled area; PATH is SVG path data (M L H V C S Q Z, also relative)
 //                                 plus K (a smooth curve through the points that follow) and O (a smooth
@@ -587,6 +588,8 @@ public:
             if (dati.isEmpty())
                 continue;
             uscita << "<path fill=\"" << f.colore.name() << '"';
+            if (f.colore.alpha() < 255)
+                uscita << " fill-opacity=\"" << f.colore.alphaF() << '"';
             if (f.appiattita || f.percorso.fillRule() == Qt::OddEvenFill)
                 uscita << " fill-rule=\"evenodd\"";
             uscita << " d=\"" << dati << "\"/>\n";
