@@ -472,7 +472,10 @@ bool vai(const QDir& cartella)
     for (qsizetype i = 0; i < lettere.size(); ++i) {
         const Glifo g = glifo(*font, lettere[i]);
         parola.addPath(aMano(g, mani[size_t(i)], x, corpo, stretto, 1));
-        x += (g.avanzamento - 0.02 * corpo) * stretto;
+        // Tight after the V, whose arm reaches over the A; a little air after the A, whose
+        // tilted foot would otherwise touch the I.
+        const double dopo = lettere[i] == u'A' ? 0.03 : -0.02;
+        x += (g.avanzamento + dopo * corpo) * stretto;
     }
     // The exclamation mark leans forward and closes the line, after a gap.
     QPainterPath esclamativo = QTransform(1, 0, -0.26, 1, 0, 0).map(glifo(*font, u'!').forma);
