@@ -19,6 +19,9 @@ namespace zefiranda::bench {
 // figures on standard output ("name value" lines) and end; unset, the program
 // just runs.
 inline constexpr char variabileMisura[] = "ZEFIRANDA_BENCH_MISURA";
+// Set as well, it makes the program end as soon as it has reported its first
+// frame: start-up alone, for profilers that measure a whole process (perf stat).
+inline constexpr char variabileSoloAvvio[] = "ZEFIRANDA_BENCH_SOLO_AVVIO";
 bool misuraRichiesta();
 
 // CLOCK_MONOTONIC in nanoseconds: one clock for the launcher and its children.

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace zefiranda {
 
@@ -58,9 +59,13 @@ private:
         if (!variantiLette_) {
             variantiLette_ = true;
             const QResource risorsa(QStringLiteral(":/preparati/") + nome_);
-            if (risorsa.isValid())
-                varianti_ = preparati::leggiVarianti(risorsa.uncompressedData());
+            if (risorsa.isValid()) {
+                // The resource's own bytes, stored uncompressed: nothing is copied.
+                file_ = risorsa.uncompressedData();
+                varianti_ = preparati::leggiVarianti(file_);
+            }
             immagini_.resize(varianti_.size());
+            verificate_.assign(std::size_t(varianti_.size()), -1);
         }
         return varianti_;
     }
@@ -101,6 +106,12 @@ private:
                 continue;
             if (variante.sfondo != 0 && fondo != variante.sfondo)
                 continue;
+            // An opaque image is written straight into the device's pixels, on
+            // the part of it to be painted: no image of its own, no copy.
+            if (variante.sfondo != 0 && variante.strati.size() == 1 && !pittore.hasClipping() && verificata(i)) {
+                scriviPreparato(*motore, variante);
+                return true;
+            }
             const QList<QImage>& strati = immagini(i);
             if (strati.size() != variante.strati.size())
                 return false;
@@ -132,6 +143,30 @@ private:
         return false;
     }
 
+    static void scriviPreparato(const QPaintEngine& motore, const preparati::Variante& variante)
+    {
+        auto& destinazione = *static_cast<QImage*>(motore.paintDevice());
+        const preparati::Strato& strato = variante.strati.front();
+        const QPoint angolo = QPoint(static_cast<int>(std::floor(variante.origine.x())),
+                                     static_cast<int>(std::floor(variante.origine.y())))
+            + strato.angolo;
+        const QRect coperta(angolo, strato.misura);
+        const QRegion sistema = motore.systemClip();
+        for (const QRect& pezzo : sistema.isEmpty() ? QRegion(coperta) : sistema & coperta)
+            preparati::scriviIn(strato.dati, strato.misura, destinazione, angolo, pezzo);
+    }
+
+    // Whether the variant's one image reads whole, found out the first time it is asked.
+    bool verificata(qsizetype indice)
+    {
+        signed char& esito = verificate_[std::size_t(indice)];
+        if (esito < 0) {
+            const preparati::Strato& strato = varianti_[indice].strati.front();
+            esito = preparati::verifica(strato.dati, strato.misura) ? 1 : 0;
+        }
+        return esito == 1;
+    }
+
     const QList<QImage>& immagini(qsizetype indice)
     {
         QList<QImage>& strati = immagini_[indice];
@@ -154,8 +189,10 @@ private:
     bool svgLetto_ = false;
     std::unique_ptr<QSvgRenderer> svg_;
     bool variantiLette_ = false;
+    QByteArray file_;
     QList<preparati::Variante> varianti_;
     QList<QList<QImage>> immagini_;
+    std::vector<signed char> verificate_;
 };
 
 }  // namespace

@@ -84,16 +84,16 @@ QByteArray comprimi(const QImage& immagine)
     return dati;
 }
 
-bool decomprimi(const QByteArray& dati, QImage& immagine)
+namespace {
+
+// Walks the stretches of comprimi()'s form, handing each one over in order:
+// corsa(inizio, quanti, valore) for a run of one value, sciolti(inizio,
+// quanti, p) for values written out from p on (unaligned). False, having
+// handed over only stretches that fit, if the data do not describe exactly
+// `totale` pixels.
+template <typename Corsa, typename Sciolti>
+bool percorri(const QByteArray& dati, qsizetype totale, Corsa corsa, Sciolti sciolti)
 {
-    if (immagine.depth() != 32 || immagine.isNull())
-        return false;
-    const qsizetype larghezza = immagine.width();
-    const qsizetype totale = larghezza * immagine.height();
-    // A fresh 32-bit image's rows lie end to end; fill them as one stretch.
-    if (immagine.bytesPerLine() != larghezza * qsizetype(sizeof(quint32)))
-        return false;
-    auto* uscita = reinterpret_cast<quint32*>(immagine.bits());
     const auto* p = reinterpret_cast<const uchar*>(dati.constData());
     const uchar* const fine = p + dati.size();
     qsizetype scritti = 0;
@@ -102,13 +102,13 @@ bool decomprimi(const QByteArray& dati, QImage& immagine)
         if (!leggiNumero(p, fine, numero))
             return false;
         const auto quanti = static_cast<qsizetype>(numero / 2);
-        if (quanti > totale - scritti)
+        if (numero / 2 > quint64(totale - scritti))
             return false;
         if (numero & 1) {
             const qsizetype byte = quanti * qsizetype(sizeof(quint32));
             if (fine - p < byte)
                 return false;
-            std::memcpy(uscita + scritti, p, std::size_t(byte));
+            sciolti(scritti, quanti, p);
             p += byte;
         } else {
             if (fine - p < qsizetype(sizeof(quint32)))
@@ -116,11 +116,81 @@ bool decomprimi(const QByteArray& dati, QImage& immagine)
             quint32 valore;
             std::memcpy(&valore, p, sizeof valore);
             p += sizeof valore;
-            std::fill_n(uscita + scritti, quanti, valore);
+            corsa(scritti, quanti, valore);
         }
         scritti += quanti;
     }
     return scritti == totale;
+}
+
+}  // namespace
+
+bool decomprimi(const QByteArray& dati, QImage& immagine)
+{
+    if (immagine.depth() != 32 || immagine.isNull())
+        return false;
+    const qsizetype larghezza = immagine.width();
+    // A fresh 32-bit image's rows lie end to end; fill them as one stretch.
+    if (immagine.bytesPerLine() != larghezza * qsizetype(sizeof(quint32)))
+        return false;
+    auto* uscita = reinterpret_cast<quint32*>(immagine.bits());
+    return percorri(
+        dati, larghezza * immagine.height(),
+        [uscita](qsizetype inizio, qsizetype quanti, quint32 valore) { std::fill_n(uscita + inizio, quanti, valore); },
+        [uscita](qsizetype inizio, qsizetype quanti, const uchar* p) {
+            std::memcpy(uscita + inizio, p, std::size_t(quanti) * sizeof(quint32));
+        });
+}
+
+bool verifica(const QByteArray& dati, QSize misura)
+{
+    if (misura.isEmpty())
+        return false;
+    const auto nulla = [](qsizetype, qsizetype, auto) {};
+    return percorri(dati, qsizetype(misura.width()) * misura.height(), nulla, nulla);
+}
+
+void scriviIn(const QByteArray& dati, QSize misura, QImage& destinazione, QPoint angolo, const QRect& ritaglio)
+{
+    // The part to write, in the image's own pixels.
+    const QRect area = (QRect(angolo, misura) & ritaglio & destinazione.rect()).translated(-angolo);
+    if (area.isEmpty() || destinazione.depth() != 32)
+        return;
+    const qsizetype larghezza = misura.width();
+    const qsizetype riga = destinazione.bytesPerLine();
+    uchar* const bits = destinazione.bits() + qsizetype(angolo.y()) * riga + qsizetype(angolo.x()) * 4;
+    // Where the next value goes: row and column in the image.
+    qsizetype y = 0, x = 0;
+    // Each stretch split at the ends of the image's rows; of each piece, only
+    // what lies inside the area is written. copia(uscita, salto, n) writes n
+    // values from the stretch's value number salto on.
+    const auto scrivi = [&](qsizetype quanti, const auto& copia) {
+        for (qsizetype fatti = 0; fatti < quanti;) {
+            const qsizetype pezzo = std::min(quanti - fatti, larghezza - x);
+            if (y >= area.top() && y <= area.bottom()) {
+                const qsizetype da = std::max<qsizetype>(x, area.left());
+                const qsizetype a = std::min<qsizetype>(x + pezzo, area.right() + 1);
+                if (da < a)
+                    copia(reinterpret_cast<quint32*>(bits + y * riga) + da, fatti + da - x, a - da);
+            }
+            fatti += pezzo;
+            x += pezzo;
+            if (x == larghezza) {
+                x = 0;
+                ++y;
+            }
+        }
+    };
+    percorri(
+        dati, larghezza * misura.height(),
+        [&](qsizetype, qsizetype quanti, quint32 valore) {
+            scrivi(quanti, [valore](quint32* uscita, qsizetype, qsizetype n) { std::fill_n(uscita, n, valore); });
+        },
+        [&](qsizetype, qsizetype quanti, const uchar* p) {
+            scrivi(quanti, [p](quint32* uscita, qsizetype salto, qsizetype n) {
+                std::memcpy(uscita, p + salto * qsizetype(sizeof(quint32)), std::size_t(n) * sizeof(quint32));
+            });
+        });
 }
 
 QByteArray scriviVarianti(const QList<Variante>& varianti)
@@ -159,7 +229,17 @@ QList<Variante> leggiVarianti(const QByteArray& file)
         for (quint32 s = 0; s < strati && flusso.status() == QDataStream::Ok; ++s) {
             Strato strato;
             qint32 x = 0, y = 0, l = 0, a = 0;
-            flusso >> x >> y >> l >> a >> strato.dati;
+            quint32 byte = 0;
+            flusso >> x >> y >> l >> a >> byte;
+            if (byte == 0xffffffff)  // how QDataStream writes an empty array
+                byte = 0;
+            const qint64 posizione = flusso.device()->pos();
+            if (flusso.status() != QDataStream::Ok || byte > file.size() - posizione
+                || flusso.skipRawData(int(byte)) != int(byte)) {
+                flusso.setStatus(QDataStream::ReadPastEnd);
+                break;
+            }
+            strato.dati = QByteArray::fromRawData(file.constData() + posizione, byte);
             strato.angolo = QPoint(x, y);
             strato.misura = QSize(std::max(l, 0), std::max(a, 0));
             variante.strati.append(strato);

@@ -14,6 +14,7 @@
 #include <QList>
 #include <QPoint>
 #include <QPointF>
+#include <QRect>
 #include <QSize>
 #include <QSizeF>
 
@@ -47,6 +48,8 @@ struct Variante {
 // The file of one drawing's variants, and back; a file that does not read as
 // one gives no variants.
 QByteArray scriviVarianti(const QList<Variante>& varianti);
+// The layers' data are the file's own bytes, not copies: the file must outlive
+// the variants read from it (a resource's bytes always do).
 QList<Variante> leggiVarianti(const QByteArray& file);
 
 // A 32-bit image's pixels as runs of one value and stretches of values
@@ -54,5 +57,12 @@ QList<Variante> leggiVarianti(const QByteArray& file);
 // if the data do not fill it exactly.
 QByteArray comprimi(const QImage& immagine);
 bool decomprimi(const QByteArray& dati, QImage& immagine);
+// Whether the data describe an image of that size exactly.
+bool verifica(const QByteArray& dati, QSize misura);
+// Lays an image in that form, of the given size, straight onto a 32-bit
+// image, its top-left pixel at `angolo`, keeping only what falls inside
+// `ritaglio`: values are copied, not blended, so it suits opaque images. The
+// data must have passed verifica(): data that do not may be written in part.
+void scriviIn(const QByteArray& dati, QSize misura, QImage& destinazione, QPoint angolo, const QRect& ritaglio);
 
 }  // namespace zefiranda::preparati

@@ -82,6 +82,8 @@ private slots:
     void comprimiEDecomprimi();
     void datiGuasti_data();
     void datiGuasti();
+    void scrittiSulPosto_data();
+    void scrittiSulPosto();
     void fileDelleVarianti();
 };
 
@@ -235,6 +237,45 @@ void TstPreparati::datiGuasti()
     QFETCH(QSize, misura);
     QImage immagine(misura, QImage::Format_ARGB32_Premultiplied);
     QVERIFY(!decomprimi(dati, immagine));
+    QVERIFY(!verifica(dati, misura));
+}
+
+void TstPreparati::scrittiSulPosto_data()
+{
+    QTest::addColumn<QPoint>("angolo");
+    QTest::addColumn<QRect>("ritaglio");
+    // A 23 x 9 image laid on a 40 x 20 one.
+    QTest::newRow("all of it") << QPoint(5, 4) << QRect(0, 0, 40, 20);
+    QTest::newRow("at the corner") << QPoint(0, 0) << QRect(0, 0, 40, 20);
+    QTest::newRow("a strip across rows") << QPoint(5, 4) << QRect(9, 6, 7, 3);
+    QTest::newRow("one pixel") << QPoint(5, 4) << QRect(27, 12, 1, 1);
+    QTest::newRow("its last row and column") << QPoint(5, 4) << QRect(27, 12, 10, 10);
+    QTest::newRow("hanging over the left and top") << QPoint(-6, -3) << QRect(0, 0, 40, 20);
+    QTest::newRow("hanging over the right and bottom") << QPoint(30, 15) << QRect(0, 0, 40, 20);
+    QTest::newRow("a clip outside the image") << QPoint(5, 4) << QRect(30, 0, 10, 20);
+    QTest::newRow("a clip outside the destination") << QPoint(5, 4) << QRect(-10, -10, 5, 5);
+}
+
+void TstPreparati::scrittiSulPosto()
+{
+    QFETCH(QPoint, angolo);
+    QFETCH(QRect, ritaglio);
+    // Flat runs that wrap from one row to the next, and stretches written out.
+    const QImage immagine = campione(QSize(23, 9), 7, QImage::Format_RGB32);
+    const QByteArray dati = comprimi(immagine);
+    for (const QImage::Format formato : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+        QImage atteso(40, 20, formato);
+        atteso.fill(qRgb(1, 2, 3));
+        QImage scritto = atteso.copy();
+        {
+            QPainter pittore(&atteso);
+            pittore.setClipRect(ritaglio);
+            pittore.drawImage(angolo, immagine);
+        }
+        QVERIFY(verifica(dati, immagine.size()));
+        scriviIn(dati, immagine.size(), scritto, angolo, ritaglio);
+        QCOMPARE(scritto, atteso);
+    }
 }
 
 void TstPreparati::fileDelleVarianti()
@@ -263,6 +304,11 @@ void TstPreparati::fileDelleVarianti()
     QCOMPARE(lette[1].strati.size(), 2);
     QCOMPARE(lette[1].strati[0].angolo, QPoint(-1, 2));
     QCOMPARE(lette[1].strati[1].dati, aStrati.strati[1].dati);
+    // The layers' data are the file's own bytes, not copies.
+    for (const Variante& variante : lette)
+        for (const Strato& strato : variante.strati)
+            QVERIFY(strato.dati.constData() >= file.constData()
+                    && strato.dati.constData() + strato.dati.size() <= file.constData() + file.size());
 
     // Anything else reads as no variants at all, so the SVG file is painted.
     QVERIFY(leggiVarianti(file.left(file.size() - 1)).isEmpty());
