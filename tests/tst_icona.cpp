@@ -118,11 +118,18 @@ void TstIcona::lafarfalla()
     QVERIFY(conta.value(qRgba(0, 0, 0, 0)) > 100);
     QCOMPARE(qAlpha(icona.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(icona.pixel(31, 0)), 0);
-    // Seen from above: left and right halves mirror each other, the shadow
-    // below included.
+    // Seen from above: left and right halves of the butterfly mirror each
+    // other. The shadow's dither keeps one phase across the icon, so there
+    // its pixels mirror only as far as being shadow or not.
+    const auto ombra = [](QRgb p) {
+        return p == qRgb(192, 192, 192) || p == qRgb(128, 128, 128) || qAlpha(p) == 0;
+    };
     for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 16; ++x)
-            QVERIFY2(icona.pixel(x, y) == icona.pixel(31 - x, y), qPrintable(QStringLiteral("row %1").arg(y)));
+        for (int x = 0; x < 16; ++x) {
+            const QRgb sinistra = icona.pixel(x, y), destra = icona.pixel(31 - x, y);
+            QVERIFY2(sinistra == destra || (ombra(sinistra) && ombra(destra)),
+                     qPrintable(QStringLiteral("row %1").arg(y)));
+        }
     // The shadow reaches the bottom row; the wings keep clear of it there.
     int grigiInFondo = 0;
     for (int x = 0; x < 32; ++x) {
@@ -163,9 +170,9 @@ void TstIcona::disegnoLiscio()
         QVERIFY(!xml.attributes().hasAttribute(QLatin1String("stroke")));
         const QColor colore(xml.attributes().value(QLatin1String("fill")).toString());
         QVERIFY2(coloriDellaGriglia.contains(colore.rgb()), qPrintable(colore.name()));
-        // Only the shadow lets the background show through.
+        // Only the shadow, black, lets the background show through.
         if (xml.attributes().hasAttribute(QLatin1String("fill-opacity")))
-            QVERIFY(colore.rgb() == qRgb(192, 192, 192) || colore.rgb() == qRgb(128, 128, 128));
+            QCOMPARE(colore.rgb(), qRgb(0, 0, 0));
         ++forme;
         xml.skipCurrentElement();
     }
@@ -178,14 +185,13 @@ void TstIcona::disegnoLiscio()
     int diversi = 0;
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
-            // The butterfly itself; the shadow is dithered in the grid and half
+            // The butterfly itself; the shadow is dithered in the grid and mostly
             // transparent in the drawing.
             const QRgb p = liscia.pixel(x, y);
-            const bool grigio = qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) >= 100;
             const int indice = griglia.indice(x, y);
             const bool nellaGriglia = indice >= 0 && tavolozzaVga()[std::size_t(indice)] != qRgb(192, 192, 192)
                 && tavolozzaVga()[std::size_t(indice)] != qRgb(128, 128, 128);
-            diversi += nellaGriglia != (qAlpha(p) >= 128 && !grigio);
+            diversi += nellaGriglia != (qAlpha(p) >= 160);
             QVERIFY(std::abs(qAlpha(liscia.pixel(x, y)) - qAlpha(liscia.pixel(31 - x, y))) < 8);
         }
     QVERIFY2(diversi < 32 * 32 / 12, qPrintable(QString::number(diversi)));
