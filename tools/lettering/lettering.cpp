@@ -501,7 +501,9 @@ bool firma(const QDir& cartella, const QString& testo)
     QPainterPath riga = QTransform(1, 0, -0.12, 1, 0, 0).map(scritta(largo, testo));
     riga.setFillRule(Qt::WindingFill);
     tavola.aggiungi(riga.simplified(), inchiostro);
-    tavola.riempi();
+    // About a pixel clear of every edge at 96 dots per inch, so that no stroke
+    // ends cut off at the edge of the picture.
+    tavola.riempi(0.012, 0.055);
     return tavola.scrivi(cartella.filePath(QStringLiteral("firma.svg")), 4);
 }
 

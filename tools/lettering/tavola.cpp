@@ -109,15 +109,17 @@ void Tavola::aggiungi(const QPainterPath& forma, const QColor& colore)
     forme_.push_back({forma, colore});
 }
 
-void Tavola::riempi()
+void Tavola::riempi(double margineX, double margineY)
 {
     QRectF limiti;
     for (const Forma& forma : forme_)
         limiti = limiti.united(forma.tracciato.boundingRect());
     if (limiti.isEmpty())
         return;
+    const QSizeF dentro(unita_.width() * (1 - 2 * margineX), unita_.height() * (1 - 2 * margineY));
     const QTransform adattamento = QTransform::fromTranslate(-limiti.left(), -limiti.top())
-        * QTransform::fromScale(unita_.width() / limiti.width(), unita_.height() / limiti.height());
+        * QTransform::fromScale(dentro.width() / limiti.width(), dentro.height() / limiti.height())
+        * QTransform::fromTranslate(unita_.width() * margineX, unita_.height() * margineY);
     for (Forma& forma : forme_)
         forma.tracciato = adattamento.map(forma.tracciato);
 }

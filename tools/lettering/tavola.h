@@ -24,8 +24,9 @@ public:
 
     void aggiungi(const QPainterPath& forma, const QColor& colore);
 
-    // Stretches everything drawn so far so that its bounding box fills the drawing space exactly.
-    void riempi();
+    // Stretches everything drawn so far so that its bounding box fills the drawing space exactly,
+    // or all but a margin on each side of the given fraction of its width and height.
+    void riempi(double margineX = 0, double margineY = 0);
 
     // Polygons are simplified within tolleranza drawing units before being written.
     bool scrivi(const QString& percorso, double tolleranza) const;
