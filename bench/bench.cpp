@@ -214,26 +214,28 @@ struct Verifiche {
     std::vector<double> tenutoMiB;    // resident memory the paste leaves, the clipboard emptied
 };
 
-// Resident memory now, in KiB (VmRSS).
-long residenteKiB()
+// A memory figure of this process from /proc/self/status, in KiB.
+long statoKiB(const char* campo)
 {
     std::ifstream stato("/proc/self/status");
+    const std::string prefisso = std::string(campo) + ':';
     std::string riga;
     while (std::getline(stato, riga))
-        if (riga.rfind("VmRSS:", 0) == 0)
-            return std::atol(riga.c_str() + 6);
+        if (riga.rfind(prefisso, 0) == 0)
+            return std::atol(riga.c_str() + prefisso.size());
     return 0;
 }
 
-// Peak resident memory since the last azzeraPicco(), in KiB (VmHWM).
+// Resident memory now, in KiB.
+long residenteKiB()
+{
+    return statoKiB("VmRSS");
+}
+
+// Peak resident memory since the last azzeraPicco(), in KiB.
 long piccoVmHWM()
 {
-    std::ifstream stato("/proc/self/status");
-    std::string riga;
-    while (std::getline(stato, riga))
-        if (riga.rfind("VmHWM:", 0) == 0)
-            return std::atol(riga.c_str() + 6);
-    return 0;
+    return statoKiB("VmHWM");
 }
 
 // Starts the peak resident memory (VmHWM) again from what is resident now.

@@ -27,6 +27,12 @@ QImage comeArgb(const QImage& immagine)
     return immagine.convertToFormat(QImage::Format_ARGB32);
 }
 
+// The shadow's two colours: light grey, and the dark grey that edges it.
+bool grigioDellOmbra(QRgb colore)
+{
+    return colore == qRgb(192, 192, 192) || colore == qRgb(128, 128, 128);
+}
+
 unsigned parola(const QByteArray& dati, int dove)
 {
     return static_cast<unsigned char>(dati[dove]) | static_cast<unsigned char>(dati[dove + 1]) << 8;
@@ -121,9 +127,7 @@ void TstIcona::lafarfalla()
     // Seen from above: left and right halves of the butterfly mirror each
     // other. The shadow's dither keeps one phase across the icon, so there
     // its pixels mirror only as far as being shadow or not.
-    const auto ombra = [](QRgb p) {
-        return p == qRgb(192, 192, 192) || p == qRgb(128, 128, 128) || qAlpha(p) == 0;
-    };
+    const auto ombra = [](QRgb p) { return grigioDellOmbra(p) || qAlpha(p) == 0; };
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 16; ++x) {
             const QRgb sinistra = icona.pixel(x, y), destra = icona.pixel(31 - x, y);
@@ -134,7 +138,7 @@ void TstIcona::lafarfalla()
     int grigiInFondo = 0;
     for (int x = 0; x < 32; ++x) {
         const QRgb p = icona.pixel(x, 31);
-        grigiInFondo += p == qRgb(128, 128, 128) || p == qRgb(192, 192, 192);
+        grigiInFondo += grigioDellOmbra(p);
         QVERIFY(p != qRgb(255, 255, 0) && p != qRgb(0, 0, 0));
     }
     QVERIFY(grigiInFondo >= 4);
@@ -189,8 +193,7 @@ void TstIcona::disegnoLiscio()
             // transparent in the drawing.
             const QRgb p = liscia.pixel(x, y);
             const int indice = griglia.indice(x, y);
-            const bool nellaGriglia = indice >= 0 && tavolozzaVga()[std::size_t(indice)] != qRgb(192, 192, 192)
-                && tavolozzaVga()[std::size_t(indice)] != qRgb(128, 128, 128);
+            const bool nellaGriglia = indice >= 0 && !grigioDellOmbra(tavolozzaVga()[std::size_t(indice)]);
             diversi += nellaGriglia != (qAlpha(p) >= 160);
             QVERIFY(std::abs(qAlpha(liscia.pixel(x, y)) - qAlpha(liscia.pixel(31 - x, y))) < 8);
         }

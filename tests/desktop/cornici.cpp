@@ -269,6 +269,13 @@ void controlla(Esito& esito, const Schermo& schermo, const char* quale, int lanc
     }
 }
 
+// Ends the program and the test with what went wrong in this launch.
+[[noreturn]] void manca(pid_t processo, int lancio, const std::string& cosa)
+{
+    termina(processo);
+    guasto("launch " + std::to_string(lancio) + ": " + cosa);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -283,48 +290,39 @@ int main(int argc, char** argv)
 
     for (int lancio = 1; lancio <= lanci; ++lancio) {
         const pid_t processo = lancia({programma});
-        const auto inizio = attendi([&]() -> std::optional<std::pair<xcb_window_t, Cornice>> {
-            for (xcb_window_t finestra : schermo.finestreDi(processo))
-                if (auto cornice = schermo.cornice(finestra))
-                    return std::pair{finestra, *cornice};
-            return std::nullopt;
-        });
-        if (!inizio) {
-            termina(processo);
-            guasto("launch " + std::to_string(lancio) + ": the start window did not come on screen");
-        }
+        // The first of the program's windows on screen, with its frame, other than the one given.
+        const auto finestraSulloSchermo = [&](xcb_window_t tranne) {
+            return attendi([&]() -> std::optional<std::pair<xcb_window_t, Cornice>> {
+                for (xcb_window_t finestra : schermo.finestreDi(processo))
+                    if (finestra != tranne)
+                        if (auto cornice = schermo.cornice(finestra))
+                            return std::pair{finestra, *cornice};
+                return std::nullopt;
+            });
+        };
+        const auto inizio = finestraSulloSchermo(XCB_WINDOW_NONE);
+        if (!inizio)
+            manca(processo, lancio, "the start window did not come on screen");
         // Return goes to the window with the focus, which the window manager gives the new window.
-        if (!attendi([&] { return schermo.haIlFuoco(inizio->first); })) {
-            termina(processo);
-            guasto("launch " + std::to_string(lancio) + ": the start window did not get the focus");
-        }
+        if (!attendi([&] { return schermo.haIlFuoco(inizio->first); }))
+            manca(processo, lancio, "the start window did not get the focus");
         const auto inizioDopo = schermo.cornice(inizio->first);
-        if (!inizioDopo) {
-            termina(processo);
-            guasto("launch " + std::to_string(lancio) + ": the start window left the screen by itself");
-        }
+        if (!inizioDopo)
+            manca(processo, lancio, "the start window left the screen by itself");
         controlla(esito, schermo, "start", lancio, inizio->second, *inizioDopo);
 
         const pid_t tasto = lancia({"xdotool", "key", "Return"});
         waitpid(tasto, nullptr, 0);
-        const auto rete = attendi([&]() -> std::optional<std::pair<xcb_window_t, Cornice>> {
-            for (xcb_window_t finestra : schermo.finestreDi(processo))
-                if (finestra != inizio->first)
-                    if (auto cornice = schermo.cornice(finestra))
-                        return std::pair{finestra, *cornice};
-            return std::nullopt;
-        });
-        if (!rete) {
-            termina(processo);
-            guasto("launch " + std::to_string(lancio) + ": the network window did not come on screen");
-        }
+        const auto rete = finestraSulloSchermo(inizio->first);
+        if (!rete)
+            manca(processo, lancio, "the network window did not come on screen");
         // Once the start window has gone, the network window has been on screen for a while.
         attendi([&] { return !schermo.visibile(inizio->first); });
         std::this_thread::sleep_for(20ms);
         const auto reteDopo = schermo.cornice(rete->first);
-        termina(processo);
         if (!reteDopo)
-            guasto("launch " + std::to_string(lancio) + ": the network window left the screen by itself");
+            manca(processo, lancio, "the network window left the screen by itself");
+        termina(processo);
         controlla(esito, schermo, "network", lancio, rete->second, *reteDopo);
     }
 
