@@ -7,10 +7,14 @@
 #include "windows/frmrete.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace zefiranda;
 
@@ -302,6 +306,26 @@ void TstIcona::iconaDelleFinestre()
     QVERIFY(!rete.windowIcon().isNull());
     QCOMPARE(comeArgb(rete.windowIcon().pixmap(32, 32).toImage()), comeArgb(immagineIcona(griglia)));
     QCOMPARE(comeArgb(iconaFinestra().pixmap(32, 32).toImage()), comeArgb(immagineIcona(griglia)));
+    // A smaller title bar shrinks the picture; task switchers and docks get
+    // every larger size of the smooth drawing.
+    const QIcon picture(QPixmap::fromImage(immagineIcona(griglia)));
+    QCOMPARE(rete.windowIcon().pixmap(16, 16).toImage(), picture.pixmap(16, 16).toImage());
+    QList<QSize> lati{QSize(32, 32)};
+    const QStringList lisce = QDir(QFileInfo(base(QString())).path()).entryList({QStringLiteral("farfalla-*.png")});
+    for (const QString& liscia : lisce) {
+        const int lato = liscia.section(u'-', 1).section(u'.', 0, 0).toInt();
+        if (lato <= 32)
+            continue;
+        lati << QSize(lato, lato);
+        QCOMPARE(comeArgb(rete.windowIcon().pixmap(lato, lato).toImage()),
+                 comeArgb(QImage(base(QStringLiteral("-%1.png").arg(lato)))));
+    }
+    QVERIFY(lati.size() > 3);
+    QList<QSize> presenti = rete.windowIcon().availableSizes();
+    const auto perLato = [](const QSize& a, const QSize& b) { return a.width() < b.width(); };
+    std::sort(lati.begin(), lati.end(), perLato);
+    std::sort(presenti.begin(), presenti.end(), perLato);
+    QCOMPARE(presenti, lati);
 }
 
 QTEST_MAIN(TstIcona)
