@@ -87,7 +87,9 @@ if(NOT esito EQUAL 0)
 endif()
 execute_process(COMMAND ${APPSTREAMCLI} validate-tree --pedantic --no-net --no-color ${CARTELLA}/radice
                 RESULT_VARIABLE esito OUTPUT_VARIABLE metainfo ERROR_VARIABLE metainfo)
-if(NOT esito EQUAL 0 OR metainfo MATCHES "(^|\n) *[EWI]: ")
+# Debian 12's AppStream does not know <developer> yet (see tests/CMakeLists.txt).
+string(REGEX REPLACE "(^|\n) *I: [^\n]*: unknown-tag developer\n" "\\1" resto "${metainfo}")
+if(NOT esito EQUAL 0 OR resto MATCHES "(^|\n) *[EWI]: ")
     message(FATAL_ERROR "the installed metainfo does not validate:\n${metainfo}")
 endif()
 message(STATUS "${pacchetti}:\n${campi}\nlintian: ${uscita}\n${protezioni}")
