@@ -307,25 +307,23 @@ void TstIcona::iconaDelleFinestre()
     QCOMPARE(comeArgb(rete.windowIcon().pixmap(32, 32).toImage()), comeArgb(immagineIcona(griglia)));
     QCOMPARE(comeArgb(iconaFinestra().pixmap(32, 32).toImage()), comeArgb(immagineIcona(griglia)));
     // A smaller title bar shrinks the picture; task switchers and docks get
-    // every larger size of the smooth drawing.
+    // every larger size of the smooth drawing, offered smallest first.
     const QIcon picture(QPixmap::fromImage(immagineIcona(griglia)));
     QCOMPARE(rete.windowIcon().pixmap(16, 16).toImage(), picture.pixmap(16, 16).toImage());
-    QList<QSize> lati{QSize(32, 32)};
-    const QStringList lisce = QDir(QFileInfo(base(QString())).path()).entryList({QStringLiteral("farfalla-*.png")});
-    for (const QString& liscia : lisce) {
-        const int lato = liscia.section(u'-', 1).section(u'.', 0, 0).toInt();
-        if (lato <= 32)
-            continue;
-        lati << QSize(lato, lato);
-        QCOMPARE(comeArgb(rete.windowIcon().pixmap(lato, lato).toImage()),
-                 comeArgb(QImage(base(QStringLiteral("-%1.png").arg(lato)))));
-    }
+    QList<int> lati{32};
+    for (const QString& liscia : QDir(QFileInfo(base(QString())).path()).entryList({QStringLiteral("farfalla-*.png")}))
+        if (const int lato = liscia.section(u'-', 1).section(u'.', 0, 0).toInt(); lato > 32)
+            lati << lato;
+    std::sort(lati.begin(), lati.end());
     QVERIFY(lati.size() > 3);
-    QList<QSize> presenti = rete.windowIcon().availableSizes();
-    const auto perLato = [](const QSize& a, const QSize& b) { return a.width() < b.width(); };
-    std::sort(lati.begin(), lati.end(), perLato);
-    std::sort(presenti.begin(), presenti.end(), perLato);
-    QCOMPARE(presenti, lati);
+    QList<int> offerti;
+    for (const QSize& lato : rete.windowIcon().availableSizes()) {
+        offerti << lato.width();
+        QCOMPARE(comeArgb(rete.windowIcon().pixmap(lato).toImage()),
+                 comeArgb(lato.width() == 32 ? immagineIcona(griglia)
+                                             : QImage(base(QStringLiteral("-%1.png").arg(lato.width())))));
+    }
+    QCOMPARE(offerti, lati);
 }
 
 QTEST_MAIN(TstIcona)
