@@ -5,8 +5,10 @@
 
 namespace zefiranda {
 
-// The butterfly shown in the title bar of both windows: 32 x 32 pixels in the
-// sixteen colours of the standard Windows palette, on a transparent ground.
+// The butterfly of both windows: for the title bar 32 x 32 pixels in the
+// sixteen colours of the standard Windows palette, on a transparent ground,
+// the smallest size it has; task switchers and docks take the smooth
+// drawing's larger sizes.
 QIcon iconaFinestra();
 
 }  // namespace zefiranda

@@ -44,16 +44,22 @@ if(NOT esito EQUAL 0)
     message(FATAL_ERROR "/usr/bin/zefiranda is not executable")
 endif()
 
-# Depends: what the program links to (dpkg-shlibdeps) and what Qt loads at run time.
-execute_process(COMMAND dpkg-deb -f ${pacchetti} Package Version Maintainer Depends Description OUTPUT_VARIABLE campi)
+# Depends: what the program links to (dpkg-shlibdeps) and what Qt loads at run time;
+# Recommends: what it does without.
+execute_process(COMMAND dpkg-deb -f ${pacchetti} Package Version Maintainer Depends Recommends Description
+                OUTPUT_VARIABLE campi)
 foreach(atteso "Package: zefiranda" "Version: 1.00-1" "Maintainer: Zefiranda <zefiranda@zefiranda.org>"
-               "libqt6widgets6" "libqt6svg6" "qt6-qpa-plugins" "qt6-translations-l10n"
+               "libqt6widgets6" "libqt6svg6" "qt6-qpa-plugins"
+               "Recommends: qt6-wayland, qt6-translations-l10n, fonts-comic-neue\n"
                "\n Zefiranda is a small program")
     string(FIND "${campi}" "${atteso}" dove)
     if(dove EQUAL -1)
         message(FATAL_ERROR "the package's control fields lack ${atteso}:\n${campi}")
     endif()
 endforeach()
+if(campi MATCHES "Depends:[^\n]*translations")
+    message(FATAL_ERROR "Qt's texts are a dependency:\n${campi}")
+endif()
 
 # The changelog's latest entry is this version.
 execute_process(COMMAND gzip -dc ${CARTELLA}/radice/usr/share/doc/zefiranda/changelog.Debian.gz
@@ -81,7 +87,9 @@ if(NOT esito EQUAL 0)
 endif()
 execute_process(COMMAND ${APPSTREAMCLI} validate-tree --pedantic --no-net --no-color ${CARTELLA}/radice
                 RESULT_VARIABLE esito OUTPUT_VARIABLE metainfo ERROR_VARIABLE metainfo)
-if(NOT esito EQUAL 0 OR metainfo MATCHES "(^|\n) *[EWI]: ")
+# Debian 12's AppStream does not know <developer> yet (see tests/CMakeLists.txt).
+string(REGEX REPLACE "(^|\n) *I: [^\n]*: unknown-tag developer\n" "\\1" resto "${metainfo}")
+if(NOT esito EQUAL 0 OR resto MATCHES "(^|\n) *[EWI]: ")
     message(FATAL_ERROR "the installed metainfo does not validate:\n${metainfo}")
 endif()
 message(STATUS "${pacchetti}:\n${campi}\nlintian: ${uscita}\n${protezioni}")

@@ -7,10 +7,14 @@
 #include "windows/frmrete.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace zefiranda;
 
@@ -302,6 +306,24 @@ void TstIcona::iconaDelleFinestre()
     QVERIFY(!rete.windowIcon().isNull());
     QCOMPARE(comeArgb(rete.windowIcon().pixmap(32, 32).toImage()), comeArgb(immagineIcona(griglia)));
     QCOMPARE(comeArgb(iconaFinestra().pixmap(32, 32).toImage()), comeArgb(immagineIcona(griglia)));
+    // A smaller title bar shrinks the picture; task switchers and docks get
+    // every larger size of the smooth drawing, offered smallest first.
+    const QIcon picture(QPixmap::fromImage(immagineIcona(griglia)));
+    QCOMPARE(rete.windowIcon().pixmap(16, 16).toImage(), picture.pixmap(16, 16).toImage());
+    QList<int> lati{32};
+    for (const QString& liscia : QDir(QFileInfo(base(QString())).path()).entryList({QStringLiteral("farfalla-*.png")}))
+        if (const int lato = liscia.section(u'-', 1).section(u'.', 0, 0).toInt(); lato > 32)
+            lati << lato;
+    std::sort(lati.begin(), lati.end());
+    QVERIFY(lati.size() > 3);
+    QList<int> offerti;
+    for (const QSize& lato : rete.windowIcon().availableSizes()) {
+        offerti << lato.width();
+        QCOMPARE(comeArgb(rete.windowIcon().pixmap(lato).toImage()),
+                 comeArgb(lato.width() == 32 ? immagineIcona(griglia)
+                                             : QImage(base(QStringLiteral("-%1.png").arg(lato.width())))));
+    }
+    QCOMPARE(offerti, lati);
 }
 
 QTEST_MAIN(TstIcona)

@@ -2,7 +2,9 @@
 // Both windows on a dense screen, as the toolkit scales them: CTest runs this
 // at QT_SCALE_FACTOR 1, 1.5 and 2. The window keeps its layout and grows as a
 // whole, the drawings are painted at the screen's own resolution, the texts
-// stay whole inside their controls and the background has no seams.
+// stay whole inside their controls and the background has no seams. Under a
+// desktop's dark theme (CTest runs the legibility test with GTK's too) the
+// texts stay readable.
 #include "pictures/disegni.h"
 #include "pictures/frecce.h"
 #include "tests/comuni.h"
@@ -19,6 +21,9 @@
 #include <QStyleOptionFrame>
 #include <QtTest>
 
+#include <QScopeGuard>
+
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -74,6 +79,42 @@ QRect inchiostro(const QImage& immagine, const QRect& area, QRgb sfondo)
     return scatola;
 }
 
+// Contrast of two colours as the accessibility guidelines reckon it: from 1 to 21.
+double contrasto(QRgb a, QRgb b)
+{
+    const auto luce = [](QRgb c) {
+        const auto lineare = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lineare(qRed(c)) + 0.7152 * lineare(qGreen(c)) + 0.0722 * lineare(qBlue(c));
+    };
+    const auto [scura, chiara] = std::minmax({luce(a), luce(b)});
+    return (chiara + 0.05) / (scura + 0.05);
+}
+
+// The commonest colour of an area, counting shades a step of 16 apart as one
+// (a button's face is a gradient): one of its pixels.
+QRgb prevalente(const QImage& immagine, const QRect& area)
+{
+    QHash<QRgb, std::pair<int, QRgb>> conta;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            auto& [quanti, campione] = conta[immagine.pixel(x, y) & 0xF0F0F0];
+            ++quanti;
+            campione = immagine.pixel(x, y);
+        }
+    return std::max_element(conta.cbegin(), conta.cend())->second;
+}
+
+// A desktop with a dark theme, as Qt's Fusion style paints it.
+QPalette fusionScura()
+{
+    const QColor grigio(53, 53, 53);
+    return QPalette(Qt::white, grigio, grigio.lighter(), grigio.darker(), grigio.darker(120), Qt::white, Qt::red,
+                    QColor(35, 35, 35), grigio);
+}
+
 struct Disegnato {
     Disegno disegno;
     QPointF angolo;  // where the drawing starts inside the control
@@ -98,6 +139,8 @@ private slots:
     void testiInteri();
     void ogniDidascaliaStaNellaLegenda();
     void sfondoSenzaCuciture();
+    void testiLeggibili_data();
+    void testiLeggibili();
 
 private:
     QWidget* finestra(const QString& nome) const
@@ -426,6 +469,82 @@ void TstSchermiDensi::sfondoSenzaCuciture()
             diversi == 0,
             qPrintable(QStringLiteral("%1: %2 pixels off the background colour").arg(f->objectName()).arg(diversi)));
     }
+}
+
+void TstSchermiDensi::testiLeggibili_data()
+{
+    QTest::addColumn<bool>("scuro");  // a dark Fusion palette; else the desktop's own
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<QString>("controllo");
+    QTest::addColumn<QString>("testo");  // none: the button's caption
+    QTest::addColumn<bool>("selezionato");
+
+    for (const bool scuro : {false, true}) {
+        const auto riga = [scuro](const char* finestra, const char* controllo, const QString& testo,
+                                  bool selezionato = false) {
+            QTest::addRow("%s %s %s%s", scuro ? "dark" : "desktop", controllo, qPrintable(testo),
+                          selezionato ? " selected" : "")
+                << scuro << QString::fromLatin1(finestra) << QString::fromLatin1(controllo) << testo << selezionato;
+        };
+        riga("frmrete", "txt1", QStringLiteral("49"));
+        riga("frmrete", "txt5", QStringLiteral("48"));
+        riga("frmrete", "txtcomgialla", QStringLiteral("+20"));
+        riga("frmrete", "txtcomgialla", QStringLiteral("-20"), true);
+        riga("frmrete", "lblcomblu", QStringLiteral("= + 10"));
+        riga("frmrete", "lblcomrossa", QStringLiteral("= - 10"));
+        riga("frmrete", "Label1", QStringLiteral("="));
+        riga("frmrete", "lblmess", messaggioAttento);
+        riga("frmrete", "cmdconferma", QString());
+        riga("frmrete", "cmdfine", QString());
+        riga("frminizio", "cmdesci", QString());
+    }
+}
+
+void TstSchermiDensi::testiLeggibili()
+{
+    // Whatever the desktop's colours, every text stands out from what lies
+    // right under it by at least 4.5 : 1, on the light look the windows keep.
+    QFETCH(bool, scuro);
+    QFETCH(QString, finestra);
+    QFETCH(QString, controllo);
+    QFETCH(QString, testo);
+    QFETCH(bool, selezionato);
+
+    const QPalette delDesktop = QApplication::palette();
+    if (scuro) {
+        QApplication::setPalette(fusionScura());
+        cleanup();
+        init();
+    } else if (qEnvironmentVariable("GTK_THEME").endsWith(QLatin1String(":dark"))) {
+        // The desktop's dark theme is really there.
+        QVERIFY(delDesktop.color(QPalette::Window).lightness() < 128);
+    }
+    const auto ripristina = qScopeGuard([&delDesktop] { QApplication::setPalette(delDesktop); });
+    QWidget* f = this->finestra(finestra);
+    QWidget* c = f->findChild<QWidget*>(controllo);
+    QVERIFY(c);
+    if (auto* casella = qobject_cast<QLineEdit*>(c)) {
+        casella->setText(testo);
+        casella->setFocus();
+        if (selezionato)
+            casella->selectAll();
+    } else if (auto* etichetta = qobject_cast<QLabel*>(c)) {
+        etichetta->setText(testo);
+    }
+
+    const qreal r = rapportoAtteso();
+    const QImage schermo = fotografa(*f);
+    const QRect stanza = pixelDentro(c->geometry().adjusted(3, 3, -3, -3), r);
+    const QRect segno = inchiostro(schermo, stanza, prevalente(schermo, stanza));
+    QVERIFY(!segno.isEmpty());
+    // Right under the text: the box, the label's ground, the button's face or the selection.
+    const QRgb sotto = prevalente(schermo, segno.adjusted(-2, -2, 2, 2) & stanza);
+    double massimo = 0;
+    for (int y = segno.top(); y <= segno.bottom(); ++y)
+        for (int x = segno.left(); x <= segno.right(); ++x)
+            massimo = std::max(massimo, contrasto(schermo.pixel(x, y), sotto));
+    QVERIFY2(massimo >= 4.5, qPrintable(QStringLiteral("%1 : 1 on %2").arg(massimo).arg(QColor(sotto).name())));
+    QVERIFY2(selezionato || qGray(sotto) > 180, qPrintable(QColor(sotto).name()));
 }
 
 QTEST_MAIN(TstSchermiDensi)

@@ -25,8 +25,9 @@ private:
     bool caricata_ = false;
 };
 
-// Top-level window with a fixed-size client area in twips and a background colour;
-// on X11 its frame is asked for at once (chiediCornice).
+// Top-level window with a fixed-size client area in twips and the light look on
+// the given background, which its controls take over; on X11 its frame is asked
+// for at once (chiediCornice).
 void preparaFinestra(QWidget& finestra, const char* nome, QColor sfondo);
 
 }  // namespace zefiranda
