@@ -188,7 +188,8 @@ void TstAdattamento::carattereDellaDidascalia_data()
     QTest::newRow("equals sign") << legenda << 17 << QStringList{QStringLiteral("=")};
     QTest::newRow("messages") << messaggi << 193 << messaggio;
     QTest::newRow("messages squeezed") << messaggi << 120 << messaggio;
-    QTest::newRow("widest text last") << legenda << 60 << QStringList{QStringLiteral("= - 1"), QStringLiteral("= + 10")};
+    QTest::newRow("widest text last") << legenda << 60
+                                      << QStringList{QStringLiteral("= - 1"), QStringLiteral("= + 10")};
 }
 
 void TstAdattamento::carattereDellaDidascalia()

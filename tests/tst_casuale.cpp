@@ -1061,9 +1061,8 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
         QTest::keyClick(bersaglio, Qt::Key_V, Qt::ControlModifier);
     // A box takes a pasted text up to its limit; txt1 takes nothing.
     if (casella && casella != rete_.txt[0] && !pausaEvento_)
-        richiedi(casella->text().size() >= std::min<qsizetype>(testo.size(), lunghezzaMassima), [&] {
-            return QStringLiteral("%1 takes a pasted text up to its limit").arg(casella->objectName());
-        });
+        richiedi(casella->text().size() >= std::min<qsizetype>(testo.size(), lunghezzaMassima),
+                 [&] { return QStringLiteral("%1 takes a pasted text up to its limit").arg(casella->objectName()); });
     return Effetto::Nessuno;
 }
 
@@ -1220,7 +1219,8 @@ void Bambino::verificaRete()
         });
     // Keys that come in the moment after a right answer type nothing.
     if (pausaEvento_ && tastiera_ && ++tastiInPausa_)
-        richiedi(rete_.caselle() == casellePrima_, QStringLiteral("keys in the moment after a right answer changed a box"));
+        richiedi(rete_.caselle() == casellePrima_,
+                 QStringLiteral("keys in the moment after a right answer changed a box"));
 
     richiedi(rete_.txtcg->isHidden() && !rete_.txtcg->isVisible(), QStringLiteral("txtcg is hidden"));
     richiedi(!rete_.txtcg->hasFocus() && rete_.finestra->focusWidget() != rete_.txtcg

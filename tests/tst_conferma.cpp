@@ -713,11 +713,10 @@ void TstConferma::caselleAlLimite_data()
     QTest::newRow("txt9: 15 and 40,000 spaces") << "txt9" << QStringLiteral("15") + QString(40000, u' ') << true;
     QTest::newRow("txt9: 40,000 spaces and 15") << "txt9" << QString(40000, u' ') + QStringLiteral("15") << false;
     QTest::newRow("txt9: 15 at the limit") << "txt9" << QString(limite - 2, u'0') + QStringLiteral("15") << true;
-    QTest::newRow("txt9: 15 one past the limit") << "txt9" << QString(limite - 1, u'0') + QStringLiteral("15")
-                                                 << false;
+    QTest::newRow("txt9: 15 one past the limit") << "txt9" << QString(limite - 1, u'0') + QStringLiteral("15") << false;
     QTest::newRow("txt5: 9 and 40,000 spaces") << "txt5" << QStringLiteral("9") + QString(40000, u' ') << false;
-    QTest::newRow("txtcomgialla: +6 and 40,000 x") << "txtcomgialla" << QStringLiteral("+6") + QString(40000, u'x')
-                                                   << false;
+    QTest::newRow("txtcomgialla: +6 and 40,000 x")
+        << "txtcomgialla" << QStringLiteral("+6") + QString(40000, u'x') << false;
     QTest::newRow("txt5: 50 MB of digits") << "txt5" << QString(50 << 20, u'9') << false;
 }
 
@@ -851,8 +850,8 @@ int intervallo()
 
 // A key held down, as X11 delivers it: a press, then repeated releases and
 // presses marked as repeats, and a last release; the clock moves on between them.
-void tieni(const Banco& banco, Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo,
-           int ripetizioni, int ogni)
+void tieni(const Banco& banco, Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo, int ripetizioni,
+           int ogni)
 {
     for (int i = 0; i <= ripetizioni; ++i) {
         const bool ripetuto = i > 0;
@@ -884,10 +883,14 @@ void TstConferma::pausaDopoBravo_data()
 
     const int i = intervallo();
     const std::vector<std::pair<Gesto, Gesto>> coppie{
-        {Gesto::Mouse, Gesto::Mouse},   {Gesto::Alt, Gesto::Alt},
-        {Gesto::Spazio, Gesto::Spazio}, {Gesto::Invio, Gesto::Invio},
-        {Gesto::InvioTastierino, Gesto::InvioTastierino}, {Gesto::Mouse, Gesto::Alt},
-        {Gesto::Spazio, Gesto::Mouse},  {Gesto::Alt, Gesto::Invio},
+        {Gesto::Mouse, Gesto::Mouse},
+        {Gesto::Alt, Gesto::Alt},
+        {Gesto::Spazio, Gesto::Spazio},
+        {Gesto::Invio, Gesto::Invio},
+        {Gesto::InvioTastierino, Gesto::InvioTastierino},
+        {Gesto::Mouse, Gesto::Alt},
+        {Gesto::Spazio, Gesto::Mouse},
+        {Gesto::Alt, Gesto::Invio},
     };
     for (bool giusta : {true, false})
         for (const auto& [primo, secondo] : coppie)
@@ -1021,9 +1024,10 @@ void TstConferma::spazioDueVolte()
 
     // The next puzzle, blue plus 3, red minus 7, start 19, solved a while later.
     banco.avanza(intervallo());
-    scriviTutte(banco, {QStringLiteral("22"), QStringLiteral("25"), QStringLiteral("12"), QStringLiteral("15"),
-                        QStringLiteral("18"), QStringLiteral("5"), QStringLiteral("8"), QStringLiteral("11"),
-                        QStringLiteral("-4")});
+    scriviTutte(banco,
+                {QStringLiteral("22"), QStringLiteral("25"), QStringLiteral("12"), QStringLiteral("15"),
+                 QStringLiteral("18"), QStringLiteral("5"), QStringLiteral("8"), QStringLiteral("11"),
+                 QStringLiteral("-4")});
     banco.tick();
     banco.premi("cmdconferma", Modo::Spazio);
     QCOMPARE(banco.messaggio(), messaggioBravo);
@@ -1043,10 +1047,10 @@ void TstConferma::tastoTenuto_data()
         Qt::KeyboardModifiers modificatori;
         const char* testo;
     };
-    for (const Tasto& t : {Tasto{"Alt+C", Qt::Key_C, Qt::AltModifier, "c"},
-                           Tasto{"Space", Qt::Key_Space, Qt::NoModifier, " "},
-                           Tasto{"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
-                           Tasto{"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r"}})
+    for (const Tasto& t :
+         {Tasto{"Alt+C", Qt::Key_C, Qt::AltModifier, "c"}, Tasto{"Space", Qt::Key_Space, Qt::NoModifier, " "},
+          Tasto{"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
+          Tasto{"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r"}})
         for (bool giusta : {true, false})
             QTest::addRow("%s held after %s answers", t.nome, giusta ? "right" : "wrong")
                 << int(t.tasto) << int(t.modificatori) << QString::fromLatin1(t.testo) << giusta;
@@ -1066,9 +1070,8 @@ void TstConferma::tastoTenuto()
     scriviEFerma(banco, giusta);
     banco.pulsante("cmdconferma")->setFocus(Qt::TabFocusReason);
     int controlli = 0;
-    const auto conta = QObject::connect(banco.pulsante("cmdconferma"), &QPushButton::clicked, [&controlli] {
-        ++controlli;
-    });
+    const auto conta =
+        QObject::connect(banco.pulsante("cmdconferma"), &QPushButton::clicked, [&controlli] { ++controlli; });
     tieni(banco, Qt::Key(tasto), Qt::KeyboardModifiers(modificatori), testo, 40, 50);
     QObject::disconnect(conta);
     banco.avanza(intervallo());
@@ -1202,9 +1205,9 @@ void TstConferma::alt_data()
     };
     for (const char* fuoco : {"txt2", "txt9", "txtcomgialla"})
         for (const Riga& r : righe)
-            QTest::addRow("%s in %s", r.nome, fuoco) << QString::fromLatin1(fuoco) << int(r.tasto)
-                                                     << int(r.modificatori) << QString::fromUtf8(r.testo)
-                                                     << QString::fromUtf8(r.scritto);
+            QTest::addRow("%s in %s", r.nome, fuoco)
+                << QString::fromLatin1(fuoco) << int(r.tasto) << int(r.modificatori) << QString::fromUtf8(r.testo)
+                << QString::fromUtf8(r.scritto);
 }
 
 // Alt with a key that is no access key types nothing; AltGr, which other

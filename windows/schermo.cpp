@@ -83,7 +83,9 @@ void richiediSchermo(int argc, char* argv[])
 
 #else
 
-void richiediSchermo(int, char*[]) { }
+void richiediSchermo(int, char*[])
+{
+}
 
 #endif
 
