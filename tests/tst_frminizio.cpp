@@ -16,11 +16,11 @@ namespace {
 
 QString tipo(const QWidget* controllo)
 {
-    if (dynamic_cast<const PulsanteImmagine*>(controllo))
+    if (qobject_cast<const PulsanteImmagine*>(controllo))
         return QStringLiteral("picture button");
     if (qobject_cast<const QPushButton*>(controllo))
         return QStringLiteral("button");
-    if (dynamic_cast<const AreaImmagine*>(controllo))
+    if (qobject_cast<const AreaImmagine*>(controllo))
         return controllo->autoFillBackground() ? QStringLiteral("picture") : QStringLiteral("image");
     return QStringLiteral("other");
 }
@@ -181,7 +181,7 @@ void TstFrminizio::ridimensionamento()
 
 void TstFrminizio::disegnoDelPulsante()
 {
-    auto* cmdparti = dynamic_cast<PulsanteImmagine*>(controllo("cmdparti"));
+    auto* cmdparti = qobject_cast<PulsanteImmagine*>(controllo("cmdparti"));
     QVERIFY(cmdparti);
     const QColor rosso(218, 37, 29);
     const QSizeF naturale(1673 / 15.0, 544 / 15.0);

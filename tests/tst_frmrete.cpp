@@ -22,7 +22,7 @@ QString tipo(const QWidget* controllo)
         return QStringLiteral("label");
     if (qobject_cast<const QPushButton*>(controllo))
         return QStringLiteral("button");
-    if (dynamic_cast<const AreaImmagine*>(controllo))
+    if (qobject_cast<const AreaImmagine*>(controllo))
         return QStringLiteral("picture");
     return QStringLiteral("other");
 }

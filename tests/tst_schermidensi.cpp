@@ -406,7 +406,7 @@ void TstSchermiDensi::sfondoSenzaCuciture()
     for (QLabel* etichetta : rete->findChildren<QLabel*>())
         etichetta->setText(QString());
     for (QObject* figlio : inizio->children())
-        if (auto* area = dynamic_cast<AreaImmagine*>(figlio))
+        if (auto* area = qobject_cast<AreaImmagine*>(figlio))
             area->setDisegno({});
 
     const qreal r = rapportoAtteso();

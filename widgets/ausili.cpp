@@ -170,6 +170,7 @@ QAccessibleInterface* fabbrica(const QString&, QObject* oggetto)
 void ripresenta(QWidget& controllo)
 {
     QAccessibleInterface* presentazione = QAccessible::queryAccessibleInterface(&controllo);
+    // A QAccessibleInterface is no QObject: qobject_cast cannot tell one kind from another.
     if (presentazione && !dynamic_cast<Presentazione*>(presentazione))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(presentazione));
 }
@@ -193,9 +194,8 @@ void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const V
 
     segna(finestra, finestraPreparata);
     finestra.setAccessibleDescription(QString::fromUtf8(descrizione));
-    // AreaImmagine has no meta-object of its own: qobject_cast would take any widget.
     for (QObject* figlio : finestra.children())
-        if (auto* area = dynamic_cast<AreaImmagine*>(figlio))
+        if (auto* area = qobject_cast<AreaImmagine*>(figlio))
             segna(*area, static_cast<int>(Ausilio::Nascosto));
 
     for (const VoceAusili& voce : voci) {
