@@ -241,12 +241,6 @@ QSizeF dimensioneNaturale(const QString& nome)
     return dimensioneSvg(file.readAll());
 }
 
-QSize dimensioneNaturaleInPixel(const QString& nome)
-{
-    const QSizeF naturale = dimensioneNaturale(nome);
-    return {static_cast<int>(std::lround(naturale.width())), static_cast<int>(std::lround(naturale.height()))};
-}
-
 Disegno disegnoSvg(const QString& nome)
 {
     return [disegno = std::make_shared<Caricato>(nome)](QPainter& pittore, const QSizeF& scatola) {
