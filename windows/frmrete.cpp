@@ -56,7 +56,7 @@ constexpr std::array<Area, 20> aree{{
     {{"Picture17", 240, 840, 855, 255}, blu},
     {{"Picture18", 2520, 480, 255, 975}, rossa},
     {{"Picture19", 4200, 480, 975, 975}, Freccia::GiallaLegenda},
-    {{"Picture20", 6600, 480, 2895, 5175}, std::nullopt},
+    {pallonciniFrmrete.posto, std::nullopt},
 }};
 
 // What screen readers say about the controls; the boxes go by their place in the grid.
@@ -95,11 +95,6 @@ QStringList didascalie()
         for (int passo = 1; passo <= 10; ++passo)
             testi << didascaliaPasso(segno, passo);
     return testi;
-}
-
-QRect rettangolo(const Posto& posto)
-{
-    return daTwips(posto.left, posto.top, posto.width, posto.height);
 }
 
 QFont carattereNodi()
@@ -146,7 +141,7 @@ Frmrete::Frmrete(Estrazione sorgente, Orologio orologio)
         if (aree[i].freccia)
             Picture_[i]->setDisegno(disegnoFreccia(*aree[i].freccia));
     }
-    Picture(20)->setDisegno(disegnoSvg(QStringLiteral("palloncini")));
+    Picture(20)->setDisegno(disegnoSvg(QString::fromLatin1(pallonciniFrmrete.disegno)));
     setWindowIcon(iconaFinestra());
 
     lblcomblu = creaEtichetta(*this, "lblcomblu", rettangolo(postoLblcomblu), carattereOperatori());
