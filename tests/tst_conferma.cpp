@@ -167,6 +167,18 @@ public:
     bool pronto = false;
 };
 
+// The right answers of the puzzle blue plus 4, red plus 2, start 3 (nodes
+// 3 7 11 / 5 9 13 / 7 11 15, yellow "+6"), in the order of esaminate.
+const QStringList giustePiu{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
+                            QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
+                            QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
+
+void scriviTutte(const Banco& banco, const QStringList& voci)
+{
+    for (qsizetype i = 0; i < esaminate.size(); ++i)
+        banco.scrivi(esaminate[i], voci[i]);
+}
+
 // The second puzzle of the scripted runs: blue plus 3, red minus 7, start 19.
 const std::vector<double> secondo = estrazioniPer(1, 2, 5, 3, 7);
 
@@ -239,13 +251,11 @@ void TstConferma::esempi_data()
     QTest::addColumn<Modo>("modo");
     QTest::addColumn<QStringList>("svuotate");
 
-    // Blue plus 4, red plus 2, start 3: nodes 3 7 11 / 5 9 13 / 7 11 15, yellow "+6".
+    // How each box reads a number is tst_verifica's; here the check through
+    // the window, with one box read leniently (txt9's "015").
     const auto piu = estrazioniPer(1, 1, 3, 4, 2);
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
-    auto con = [&giuste](std::initializer_list<std::pair<int, QString>> cambi) {
-        QStringList voci = giuste;
+    auto con = [](std::initializer_list<std::pair<int, QString>> cambi) {
+        QStringList voci = giustePiu;
         for (const auto& [indice, testo] : cambi)
             voci[indice - 2] = testo;
         return voci;
@@ -265,20 +275,15 @@ void TstConferma::esempi_data()
         QStringList svuotate;
     };
     const std::vector<Esempio> esempi{
-        {"all right", piu, giuste, {}},
+        {"all right", piu, giustePiu, {}},
         {"yellow 6 for +6", piu, con({{gialla, QStringLiteral("6")}}), {QStringLiteral("txtcomgialla")}},
         {"txt9 left empty", piu, con({{9, QString()}}), {}},
         {"txt9 015", piu, con({{9, QStringLiteral("015")}}), {}},
-        {"txt2 07", piu, con({{2, QStringLiteral("07")}}), {QStringLiteral("txt2")}},
-        {"txt5 with a leading space", piu, con({{5, QStringLiteral(" 9")}}), {QStringLiteral("txt5")}},
         {"txt9 16 and txt6 12",
          piu,
          con({{9, QStringLiteral("16")}, {6, QStringLiteral("12")}}),
          {QStringLiteral("txt6"), QStringLiteral("txt9")}},
         {"every box empty", piu, QStringList(9), esaminate.sliced(0, 7) + QStringList{QStringLiteral("txtcomgialla")}},
-        {"txt9 in letters", piu, con({{9, QStringLiteral("quindici")}}), {QStringLiteral("txt9")}},
-        {"txt9 spaces only", piu, con({{9, QStringLiteral("   ")}}), {QStringLiteral("txt9")}},
-        {"txt9 1e1", piu, con({{9, QStringLiteral("1e1")}}), {QStringLiteral("txt9")}},
         {"yellow 0", zero, nodiZero + QStringList{QStringLiteral("0")}, {}},
         {"yellow +0 for 0", zero, nodiZero + QStringList{QStringLiteral("+0")}, {QStringLiteral("txtcomgialla")}},
         {"yellow -0 for 0", zero, nodiZero + QStringList{QStringLiteral("-0")}, {QStringLiteral("txtcomgialla")}},
@@ -343,15 +348,12 @@ void TstConferma::txt1NonContaMai()
 {
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
     // The child cannot change the start value; the program could, and still the check would not look at it.
     banco.scrivi(QStringLiteral("txt1"), QStringLiteral("tre"));
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("3"));
     banco.txt(1)->setText(QStringLiteral("tre"));
     for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], i == 0 ? QStringLiteral("8") : giuste[i]);
+        banco.scrivi(esaminate[i], i == 0 ? QStringLiteral("8") : giustePiu[i]);
 
     banco.premi("cmdconferma", Modo::Alt);
     QCOMPARE(banco.messaggio(), messaggioAttento);
@@ -391,11 +393,7 @@ void TstConferma::timer()
     QCOMPARE(banco.messaggio(), QString());
     QVERIFY(timer->isActive());
 
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
-    for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], giuste[i]);
+    scriviTutte(banco, giustePiu);
     banco.premi("cmdconferma", Modo::Mouse);
     QCOMPARE(banco.messaggio(), messaggioBravo);
     QVERIFY(timer->isActive());
@@ -688,12 +686,9 @@ void TstConferma::unMegabyteInOgniCasella()
     QCOMPARE(banco.rete->esercizio().nodo(1), 3);
 
     // Right answers in every box, txt9 full to the limit with 15 at its end: a full success.
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
     for (qsizetype i = 0; i < esaminate.size(); ++i)
         if (esaminate[i] != u"txt9")
-            banco.scrivi(esaminate[i], giuste[i]);
+            banco.scrivi(esaminate[i], giustePiu[i]);
     incolla(banco.txt(9), QString(limite - 2, u'0') + QStringLiteral("15"));
     QCOMPARE(banco.testo(QStringLiteral("txt9")).size(), limite);
     banco.premi("cmdconferma", Modo::Mouse);
@@ -729,11 +724,7 @@ void TstConferma::caselleAlLimite()
 
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
-    for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], giuste[i]);
+    scriviTutte(banco, giustePiu);
     incolla(banco.casella(casella), incollato);
     QApplication::clipboard()->clear();
     QCOMPARE(banco.testo(casella), incollato.left(32767));
@@ -819,17 +810,6 @@ const char* nomeGesto(Gesto gesto)
         return "keypad Enter";
     }
     return "";
-}
-
-// The right answers of the puzzle blue plus 4, red plus 2, start 3, and the same with a wrong yellow answer.
-const QStringList giustePiu{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                            QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                            QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
-
-void scriviTutte(const Banco& banco, const QStringList& voci)
-{
-    for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], voci[i]);
 }
 
 // The right answers, or the same with a wrong yellow answer, written into the
