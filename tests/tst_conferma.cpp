@@ -319,7 +319,7 @@ void TstConferma::esempi()
     QVERIFY(banco.timer()->isActive());
     QCOMPARE(*banco.fini, 0);
     if (svuotate.isEmpty()) {
-        QCOMPARE(banco.messaggio(), messaggioBravo);
+        QCOMPARE(banco.messaggio(), messaggioBravo());
         for (const QString& nome : esaminate)
             QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(nome));
         QCOMPARE(*banco.estrazioni, 10);
@@ -329,7 +329,7 @@ void TstConferma::esempi()
         QCOMPARE(banco.testo(QStringLiteral("txtcg")), QStringLiteral("-4"));
         QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
     } else {
-        QCOMPARE(banco.messaggio(), messaggioAttento);
+        QCOMPARE(banco.messaggio(), messaggioAttento());
         for (qsizetype i = 0; i < esaminate.size(); ++i)
             QCOMPARE(banco.testo(esaminate[i]), svuotate.contains(esaminate[i]) ? QString() : voci[i]);
         QCOMPARE(banco.rete->esercizio().errori, svuotate.size());
@@ -356,13 +356,13 @@ void TstConferma::txt1NonContaMai()
         banco.scrivi(esaminate[i], i == 0 ? QStringLiteral("8") : giustePiu[i]);
 
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("tre"));
     QCOMPARE(banco.testo(QStringLiteral("txt2")), QString());
 
     banco.scrivi(QStringLiteral("txt2"), QStringLiteral("7"));
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 }
 
@@ -379,7 +379,7 @@ void TstConferma::timer()
     banco.scrivi(QStringLiteral("txt2"), QStringLiteral("7"));
     banco.premi("cmdconferma", Modo::Alt);
     QVERIFY(timer->isActive());
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
 
     banco.tick();
     QCOMPARE(banco.messaggio(), QString());
@@ -395,7 +395,7 @@ void TstConferma::timer()
 
     scriviTutte(banco, giustePiu);
     banco.premi("cmdconferma", Modo::Mouse);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QVERIFY(timer->isActive());
     banco.tick();
     QCOMPARE(banco.messaggio(), QString());
@@ -403,7 +403,7 @@ void TstConferma::timer()
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 
     banco.premi("cmdconferma", Modo::Spazio);
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     QVERIFY(timer->isActive());
 }
 
@@ -456,7 +456,7 @@ void TstConferma::pulsanti()
     QCOMPARE(banco.fuoco(), fuoco);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto), Qt::KeyboardModifiers(modificatori));
 
-    QCOMPARE(banco.messaggio(), controlli ? messaggioAttento : QString());
+    QCOMPARE(banco.messaggio(), controlli ? messaggioAttento() : QString());
     QCOMPARE(banco.timer()->isActive(), controlli == 1);
     QCOMPARE(*banco.fini, fini);
     QCOMPARE(*banco.estrazioni, 5);
@@ -597,7 +597,7 @@ void TstConferma::giocatore()
         banco.premi("cmdconferma", modo);
 
         if (!sbagliate.isEmpty()) {
-            QVERIFY2(banco.messaggio() == messaggioAttento, qPrintable(contesto));
+            QVERIFY2(banco.messaggio() == messaggioAttento(), qPrintable(contesto));
             for (qsizetype i = 0; i < esaminate.size(); ++i)
                 QVERIFY2(banco.testo(esaminate[i]) == (sbagliate.contains(esaminate[i]) ? QString() : voci[i]),
                          qPrintable(contesto + QStringLiteral(": ") + esaminate[i] + QStringLiteral(" \"") + voci[i]
@@ -608,7 +608,7 @@ void TstConferma::giocatore()
             banco.premi("cmdconferma", modi[static_cast<std::size_t>(dado(5))]);
         }
 
-        QVERIFY2(banco.messaggio() == messaggioBravo, qPrintable(contesto));
+        QVERIFY2(banco.messaggio() == messaggioBravo(), qPrintable(contesto));
         QCOMPARE(*banco.estrazioni, estrazioni + 5);
         for (const QString& nome : esaminate)
             QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(contesto + QStringLiteral(": ") + nome));
@@ -651,7 +651,7 @@ void TstConferma::robustezza()
     }
     banco.premi("cmdconferma", Modo::Alt);
 
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome), nome == u"txt9" && giustoPerTxt9 ? testo : QString());
     QCOMPARE(banco.rete->esercizio().errori, giustoPerTxt9 ? 8 : 9);
@@ -678,7 +678,7 @@ void TstConferma::unMegabyteInOgniCasella()
     banco.premi("cmdconferma", Modo::Alt);
 
     // Cut short, txt9's zeros read as 0: every box is wrong.
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome), QString());
     QCOMPARE(banco.rete->esercizio().errori, 9);
@@ -692,7 +692,7 @@ void TstConferma::unMegabyteInOgniCasella()
     incolla(banco.txt(9), QString(limite - 2, u'0') + QStringLiteral("15"));
     QCOMPARE(banco.testo(QStringLiteral("txt9")).size(), limite);
     banco.premi("cmdconferma", Modo::Mouse);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(banco.testo(QStringLiteral("txt9")), QString());
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 }
@@ -729,7 +729,7 @@ void TstConferma::caselleAlLimite()
     QApplication::clipboard()->clear();
     QCOMPARE(banco.testo(casella), incollato.left(32767));
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo() : messaggioAttento());
     QCOMPARE(banco.rete->esercizio().errori, giusta ? 0 : 1);
 }
 
@@ -745,7 +745,7 @@ void TstConferma::noveCaselleAlLimite()
     }
     QApplication::clipboard()->clear();
     banco.premi("cmdconferma", Modo::Mouse);
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     QCOMPARE(banco.rete->esercizio().errori, 9);
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome), QString());
@@ -894,13 +894,13 @@ void TstConferma::pausaDopoBravo()
     QVERIFY(banco.pronto);
     scriviEFerma(banco, primaGiusta);
     premiConferma(banco, primo);
-    QCOMPARE(banco.messaggio(), primaGiusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.messaggio(), primaGiusta ? messaggioBravo() : messaggioAttento());
     QCOMPARE(*banco.estrazioni, primaGiusta ? 10 : 5);
 
     banco.tick();
     banco.avanza(dopo);
     premiConferma(banco, secondo);
-    QCOMPARE(banco.messaggio(), secondoControlla ? messaggioAttento : QString());
+    QCOMPARE(banco.messaggio(), secondoControlla ? messaggioAttento() : QString());
     QCOMPARE(*banco.estrazioni, primaGiusta ? 10 : 5);
     QCOMPARE(banco.rete->esercizio().errori, secondoControlla ? (primaGiusta ? 8 : 1) : 0);
     QCOMPARE(banco.testo(QStringLiteral("txt1")), primaGiusta ? QStringLiteral("19") : QStringLiteral("3"));
@@ -932,7 +932,7 @@ void TstConferma::cliccheRipetuti()
     QVERIFY(banco.pronto);
     scriviEFerma(banco, giusta);
     premiConferma(banco, gesto);
-    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo() : messaggioAttento());
     QCOMPARE(banco.rete->esercizio().errori, errori);
     QCOMPARE(*banco.estrazioni, giusta ? 10 : 5);
     if (giusta) {
@@ -970,7 +970,7 @@ void TstConferma::tastiNellaPausa()
     scriviTutte(banco, giustePiu);
     banco.fermaOrologio();
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
 
     banco.avanza(dopo);
@@ -998,7 +998,7 @@ void TstConferma::spazioDueVolte()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     banco.avanza(150);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
     QCOMPARE(banco.testo(QStringLiteral("txt2")), QString());
 
@@ -1010,7 +1010,7 @@ void TstConferma::spazioDueVolte()
                  QStringLiteral("-4")});
     banco.tick();
     banco.premi("cmdconferma", Modo::Spazio);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(*banco.estrazioni, 15);
 }
 
@@ -1057,7 +1057,7 @@ void TstConferma::tastoTenuto()
     banco.avanza(intervallo());
 
     QCOMPARE(controlli, 1);
-    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo() : messaggioAttento());
     QCOMPARE(*banco.estrazioni, giusta ? 10 : 5);
     for (const QString& nome : esaminate)
         if (giusta || nome == u"txtcomgialla")
@@ -1065,7 +1065,7 @@ void TstConferma::tastoTenuto()
 
     banco.tick();
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     QCOMPARE(banco.rete->esercizio().errori, giusta ? 8 : 1);
 }
 

@@ -140,8 +140,8 @@ void TstFrmrete::messaggi_data()
 {
     QTest::addColumn<QString>("messaggio");
     QTest::addColumn<QString>("atteso");
-    QTest::newRow("wrong boxes") << messaggioAttento << QStringLiteral("Attento... correggiti!");
-    QTest::newRow("all right") << messaggioBravo << QStringLiteral("Bravo!");
+    QTest::newRow("wrong boxes") << messaggioAttento() << QStringLiteral("Attento... correggiti!");
+    QTest::newRow("all right") << messaggioBravo() << QStringLiteral("Bravo!");
 }
 
 void TstFrmrete::messaggi()

@@ -313,8 +313,8 @@ void TstSchermiDensi::testiInteri_data()
                                         << "= - 10";
     QTest::newRow("Label1") << "Label1"
                             << "=";
-    QTest::newRow("lblmess Attento") << "lblmess" << messaggioAttento;
-    QTest::newRow("lblmess Bravo") << "lblmess" << messaggioBravo;
+    QTest::newRow("lblmess Attento") << "lblmess" << messaggioAttento();
+    QTest::newRow("lblmess Bravo") << "lblmess" << messaggioBravo();
     QTest::newRow("txt1 49") << "txt1"
                              << "49";
     QTest::newRow("txt5 48") << "txt5"

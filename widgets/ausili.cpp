@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVariant>
 
@@ -175,11 +176,11 @@ void ripresenta(QWidget& controllo)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(presentazione));
 }
 
-void segna(QWidget& controllo, int tipo, const char* nome = nullptr)
+void segna(QWidget& controllo, int tipo, const QString& nome = QString())
 {
     controllo.setProperty(proprietaTipo, tipo);
-    if (nome)
-        controllo.setProperty(proprietaNome, QString::fromUtf8(nome));
+    if (!nome.isNull())
+        controllo.setProperty(proprietaNome, nome);
     ripresenta(controllo);
 }
 
@@ -192,8 +193,12 @@ void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const V
         return true;
     }();
 
+    const char* contesto = finestra.metaObject()->className();
+    const auto tradotto = [contesto](const char* testo) {
+        return testo ? QCoreApplication::translate(contesto, testo) : QString();
+    };
     segna(finestra, finestraPreparata);
-    finestra.setAccessibleDescription(QString::fromUtf8(descrizione));
+    finestra.setAccessibleDescription(tradotto(descrizione));
     for (QObject* figlio : finestra.children())
         if (auto* area = qobject_cast<AreaImmagine*>(figlio))
             segna(*area, static_cast<int>(Ausilio::Nascosto));
@@ -205,12 +210,12 @@ void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const V
             continue;
         if (voce.tipo == Ausilio::Controllo) {
             if (voce.nome)
-                controllo->setAccessibleName(QString::fromUtf8(voce.nome));
+                controllo->setAccessibleName(tradotto(voce.nome));
         } else {
-            segna(*controllo, static_cast<int>(voce.tipo), voce.nome);
+            segna(*controllo, static_cast<int>(voce.tipo), tradotto(voce.nome));
         }
         if (voce.descrizione)
-            controllo->setAccessibleDescription(QString::fromUtf8(voce.descrizione));
+            controllo->setAccessibleDescription(tradotto(voce.descrizione));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "logic/centratura.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QRect>
 #include <QString>
 
@@ -25,8 +26,14 @@ inline constexpr QColor sfondoTxt1(255, 255, 255);
 inline constexpr QColor inchiostroLblmess(0, 0, 255);
 
 // What lblmess says after a check that found a wrong box, and after one that found none.
-inline const QString messaggioAttento = QStringLiteral("Attento... correggiti!");
-inline const QString messaggioBravo = QStringLiteral("Bravo!");
+inline QString messaggioAttento()
+{
+    return QCoreApplication::translate("zefiranda::Frmrete", "Attento... correggiti!");
+}
+inline QString messaggioBravo()
+{
+    return QCoreApplication::translate("zefiranda::Frmrete", "Bravo!");
+}
 
 // A control of the network window: its name and its place in twips.
 struct Posto {

@@ -23,8 +23,10 @@ namespace {
 
 // The start button shows only a drawing; screen readers give it a name.
 constexpr VoceAusili ausili[] = {
-    {"cmdparti", Ausilio::Controllo, "Vai", "Inizia l'esercizio"},
-    {"cmdesci", Ausilio::Controllo, "Esci", "Chiude il programma"},
+    {"cmdparti", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Vai"),
+     QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Inizia l'esercizio")},
+    {"cmdesci", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Esci"),
+     QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Chiude il programma")},
 };
 
 }  // namespace
@@ -34,7 +36,7 @@ Frminizio::Frminizio()
     preparaFinestra(*this, "frminizio", sfondoFrminizio);
 
     Picture1 = creaArea(*this, titoloFrminizio.posto.nome, rettangolo(titoloFrminizio.posto));
-    cmdesci = creaPulsante(*this, "cmdesci", daTwips(8520, 6840, 975, 375), QStringLiteral("&Esci"));
+    cmdesci = creaPulsante(*this, "cmdesci", daTwips(8520, 6840, 975, 375), tr("&Esci"));
     Picture2 = creaArea(*this, ragazzoFrminizio.posto.nome, rettangolo(ragazzoFrminizio.posto));
 
     cmdparti = new PulsanteImmagine(this);
@@ -60,7 +62,7 @@ Frminizio::Frminizio()
     connect(cmdparti, &QPushButton::clicked, this, &Frminizio::cmdparti_Click);
     connect(cmdesci, &QPushButton::clicked, this, &Frminizio::cmdesci_Click);
 
-    preparaAusili(*this, "Inizio", ausili);
+    preparaAusili(*this, QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Inizio"), ausili);
 }
 
 void Frminizio::Form_Load()
