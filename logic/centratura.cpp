@@ -5,6 +5,20 @@
 
 namespace zefiranda {
 
+namespace {
+
+int pixel(int twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
+}  // namespace
+
+QRect daTwips(int left, int top, int width, int height)
+{
+    return {pixel(left), pixel(top), pixel(width), pixel(height)};
+}
+
 PosizioneTwips centra(double larghezzaSchermo, double altezzaSchermo, double larghezzaFinestra, double altezzaFinestra)
 {
     return {(larghezzaSchermo - larghezzaFinestra) / 2.0, (altezzaSchermo - altezzaFinestra) / 2.0};

@@ -10,6 +10,9 @@ namespace zefiranda {
 
 inline constexpr double twipsPerPixel = 15.0;
 
+// Window rectangles are laid out in twips, 15 to a logical pixel.
+QRect daTwips(int left, int top, int width, int height);
+
 // No title bar or border of a real window frame is thicker than this, in pixels.
 inline constexpr int corniceMassima = 100;
 

@@ -38,11 +38,6 @@ QString testoNumero(long long valore)
     return QString::number(valore);
 }
 
-Esercizio::Esercizio(const Estratti& estratti)
-{
-    genera(estratti);
-}
-
 int Esercizio::nodo(int indice) const
 {
     return indice == 9 ? nodo9 : nodi.at(static_cast<std::size_t>(indice - 1));

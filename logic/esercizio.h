@@ -41,9 +41,6 @@ struct Estratti {
 // the diagonal.
 class Esercizio {
 public:
-    Esercizio() = default;
-    explicit Esercizio(const Estratti& estratti);
-
     int comblu = 0;
     int comrossa = 0;
     int comgialla = 0;

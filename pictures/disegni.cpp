@@ -130,7 +130,7 @@ private:
             // Qt copies the pixels straight, where a clip of any other shape
             // would have it hand the work to threads of its own.
             const QRegion sistema = motore->systemClip();
-            for (const QRect& pezzo : sistema.isEmpty() ? coperta : coperta & sistema) {
+            for (const QRect& pezzo : sistema.isEmpty() ? coperta : coperta.intersected(sistema)) {
                 pittore.save();
                 pittore.setClipRect(pezzo.translated(-spostamento), Qt::IntersectClip);
                 for (qsizetype s = 0; s < strati.size(); ++s)
@@ -152,7 +152,7 @@ private:
             + strato.angolo;
         const QRect coperta(angolo, strato.misura);
         const QRegion sistema = motore.systemClip();
-        for (const QRect& pezzo : sistema.isEmpty() ? QRegion(coperta) : sistema & coperta)
+        for (const QRect& pezzo : sistema.isEmpty() ? QRegion(coperta) : sistema.intersected(coperta))
             preparati::scriviIn(strato.dati, strato.misura, destinazione, angolo, pezzo);
     }
 
@@ -241,12 +241,6 @@ QSizeF dimensioneNaturale(const QString& nome)
     return dimensioneSvg(file.readAll());
 }
 
-QSize dimensioneNaturaleInPixel(const QString& nome)
-{
-    const QSizeF naturale = dimensioneNaturale(nome);
-    return {static_cast<int>(std::lround(naturale.width())), static_cast<int>(std::lround(naturale.height()))};
-}
-
 Disegno disegnoSvg(const QString& nome)
 {
     return [disegno = std::make_shared<Caricato>(nome)](QPainter& pittore, const QSizeF& scatola) {
@@ -256,10 +250,8 @@ Disegno disegnoSvg(const QString& nome)
 
 Disegno disegnoNaturale(const QString& nome)
 {
-    return [disegno = std::make_shared<Caricato>(nome), naturale = dimensioneNaturale(nome)](QPainter& pittore,
-                                                                                          const QSizeF&) {
-        disegno->dipingi(pittore, naturale);
-    };
+    return [disegno = std::make_shared<Caricato>(nome), naturale = dimensioneNaturale(nome)](
+               QPainter& pittore, const QSizeF&) { disegno->dipingi(pittore, naturale); };
 }
 
 }  // namespace zefiranda

@@ -20,10 +20,6 @@ QString risorsaDisegno(const QString& nome);
 // empty when there is no such drawing.
 QSizeF dimensioneNaturale(const QString& nome);
 
-// The same, rounded to whole pixels: the size of a control that shows the
-// drawing at its natural size (0.857 x 0.112 inch becomes 82 x 11).
-QSize dimensioneNaturaleInPixel(const QString& nome);
-
 // The natural size written in an SVG text's root element: its width and
 // height in in, cm, mm, pt, pc or px (a bare number counts as px). A length
 // it cannot read is 0.

@@ -73,12 +73,6 @@ QColor coloreFreccia(Freccia freccia)
     return tracciato(freccia).colore;
 }
 
-QSizeF spazioFreccia(Freccia freccia)
-{
-    const Tracciato& t = tracciato(freccia);
-    return {t.larghezza, t.altezza};
-}
-
 FormaFreccia formaFreccia(Freccia freccia, const QSizeF& scatola)
 {
     const Tracciato& t = tracciato(freccia);

@@ -21,9 +21,6 @@ struct FormaFreccia {
 
 QColor coloreFreccia(Freccia freccia);
 
-// Size of the glyph's own coordinate space, in drawing units.
-QSizeF spazioFreccia(Freccia freccia);
-
 // Maps the glyph's corner points onto a box of the given size: x and y are
 // scaled independently, so the glyph always fills the whole box.
 FormaFreccia formaFreccia(Freccia freccia, const QSizeF& scatola);

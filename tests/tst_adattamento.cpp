@@ -111,8 +111,8 @@ void TstAdattamento::stiratoSullaScatola()
 void TstAdattamento::grandezzaNaturale()
 {
     // 1 x 0.5 inch: 96 x 48 pixels from the top-left corner, whatever the box.
-    QCOMPARE(dimensioneNaturaleInPixel(QStringLiteral("prova")), QSize(96, 48));
-    QCOMPARE(dimensioneNaturaleInPixel(QStringLiteral("firma")), QSize(82, 11));
+    QCOMPARE(dimensioneNaturale(QStringLiteral("prova")).toSize(), QSize(96, 48));
+    QCOMPARE(dimensioneNaturale(QStringLiteral("firma")).toSize(), QSize(82, 11));
     for (QSize scatola : {QSize(200, 150), QSize(96, 48)}) {
         const QImage immagine = dipingi(disegnoNaturale(QStringLiteral("prova")), scatola);
         QCOMPARE(estensione(immagine, magenta) | estensione(immagine, Qt::blue) | estensione(immagine, Qt::green),
@@ -188,7 +188,8 @@ void TstAdattamento::carattereDellaDidascalia_data()
     QTest::newRow("equals sign") << legenda << 17 << QStringList{QStringLiteral("=")};
     QTest::newRow("messages") << messaggi << 193 << messaggio;
     QTest::newRow("messages squeezed") << messaggi << 120 << messaggio;
-    QTest::newRow("widest text last") << legenda << 60 << QStringList{QStringLiteral("= - 1"), QStringLiteral("= + 10")};
+    QTest::newRow("widest text last") << legenda << 60
+                                      << QStringList{QStringLiteral("= - 1"), QStringLiteral("= + 10")};
 }
 
 void TstAdattamento::carattereDellaDidascalia()

@@ -211,7 +211,7 @@ void TstAusili::messaggioAnnunciato()
     QVERIFY(p->state().invisible);
 
     QTest::mouseClick(controllo("cmdconferma"), Qt::LeftButton);
-    QCOMPARE(p->text(QAccessible::Name), messaggioAttento);
+    QCOMPARE(p->text(QAccessible::Name), messaggioAttento());
     QVERIFY(!p->state().invisible);
 
     QTRY_VERIFY_WITH_TIMEOUT(lblmess->text().isEmpty(), 5000);
@@ -226,7 +226,7 @@ void TstAusili::pulsantiPremutiDalleAzioni()
     QVERIFY(azioni);
     QVERIFY(azioni->actionNames().contains(QAccessibleActionInterface::pressAction()));
     azioni->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_COMPARE(rete->findChild<QLabel*>(QStringLiteral("lblmess"))->text(), messaggioAttento);
+    QTRY_COMPARE(rete->findChild<QLabel*>(QStringLiteral("lblmess"))->text(), messaggioAttento());
 
     // A box filled through the interface a screen reader types with.
     QAccessibleInterface* txt2 = presentazione(controllo("txt2"));

@@ -1061,9 +1061,8 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
         QTest::keyClick(bersaglio, Qt::Key_V, Qt::ControlModifier);
     // A box takes a pasted text up to its limit; txt1 takes nothing.
     if (casella && casella != rete_.txt[0] && !pausaEvento_)
-        richiedi(casella->text().size() >= std::min<qsizetype>(testo.size(), lunghezzaMassima), [&] {
-            return QStringLiteral("%1 takes a pasted text up to its limit").arg(casella->objectName());
-        });
+        richiedi(casella->text().size() >= std::min<qsizetype>(testo.size(), lunghezzaMassima),
+                 [&] { return QStringLiteral("%1 takes a pasted text up to its limit").arg(casella->objectName()); });
     return Effetto::Nessuno;
 }
 
@@ -1130,7 +1129,7 @@ void Bambino::controllato()
     richiedi(rete_.timer->isActive(), QStringLiteral("a check switches the timer on"));
     const Caselle dopo = rete_.caselle();
     if (errori > 0) {
-        richiedi(rete_.lblmess->text() == messaggioAttento, QStringLiteral("lblmess after a wrong answer"));
+        richiedi(rete_.lblmess->text() == messaggioAttento(), QStringLiteral("lblmess after a wrong answer"));
         richiedi(rete_.schema() == schema, QStringLiteral("a failed check keeps the puzzle"));
         richiedi(rete_.txt[0]->text() == txt1Premuto_, QStringLiteral("a failed check keeps txt1"));
         richiedi(QApplication::focusWidget() == fuocoPremuto_,
@@ -1146,7 +1145,7 @@ void Bambino::controllato()
     ++bravi_;
     schemaNuovo_ = true;
     bravoAlle_ = *ora_;
-    richiedi(rete_.lblmess->text() == messaggioBravo, QStringLiteral("lblmess after a right answer"));
+    richiedi(rete_.lblmess->text() == messaggioBravo(), QStringLiteral("lblmess after a right answer"));
     richiedi(dopo == Caselle{}, QStringLiteral("a right answer empties every box"));
     richiedi(rete_.finestra->focusWidget() == rete_.txt[1], QStringLiteral("a right answer puts the focus in txt2"));
 }
@@ -1220,14 +1219,15 @@ void Bambino::verificaRete()
         });
     // Keys that come in the moment after a right answer type nothing.
     if (pausaEvento_ && tastiera_ && ++tastiInPausa_)
-        richiedi(rete_.caselle() == casellePrima_, QStringLiteral("keys in the moment after a right answer changed a box"));
+        richiedi(rete_.caselle() == casellePrima_,
+                 QStringLiteral("keys in the moment after a right answer changed a box"));
 
     richiedi(rete_.txtcg->isHidden() && !rete_.txtcg->isVisible(), QStringLiteral("txtcg is hidden"));
     richiedi(!rete_.txtcg->hasFocus() && rete_.finestra->focusWidget() != rete_.txtcg
                  && QApplication::focusWidget() != rete_.txtcg,
              QStringLiteral("txtcg never has the focus"));
     const QString messaggio = rete_.lblmess->text();
-    richiedi(messaggio.isEmpty() || messaggio == messaggioAttento || messaggio == messaggioBravo,
+    richiedi(messaggio.isEmpty() || messaggio == messaggioAttento() || messaggio == messaggioBravo(),
              [&] { return QStringLiteral("lblmess «%1»").arg(messaggio); });
     richiedi(rete_.timer->isActive() == (controlliVita_ > 0), QStringLiteral("the timer runs from the first check on"));
     verificaGeometrie(*rete_.finestra, geometrieRete_);

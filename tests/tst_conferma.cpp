@@ -167,6 +167,18 @@ public:
     bool pronto = false;
 };
 
+// The right answers of the puzzle blue plus 4, red plus 2, start 3 (nodes
+// 3 7 11 / 5 9 13 / 7 11 15, yellow "+6"), in the order of esaminate.
+const QStringList giustePiu{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
+                            QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
+                            QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
+
+void scriviTutte(const Banco& banco, const QStringList& voci)
+{
+    for (qsizetype i = 0; i < esaminate.size(); ++i)
+        banco.scrivi(esaminate[i], voci[i]);
+}
+
 // The second puzzle of the scripted runs: blue plus 3, red minus 7, start 19.
 const std::vector<double> secondo = estrazioniPer(1, 2, 5, 3, 7);
 
@@ -239,13 +251,11 @@ void TstConferma::esempi_data()
     QTest::addColumn<Modo>("modo");
     QTest::addColumn<QStringList>("svuotate");
 
-    // Blue plus 4, red plus 2, start 3: nodes 3 7 11 / 5 9 13 / 7 11 15, yellow "+6".
+    // How each box reads a number is tst_verifica's; here the check through
+    // the window, with one box read leniently (txt9's "015").
     const auto piu = estrazioniPer(1, 1, 3, 4, 2);
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
-    auto con = [&giuste](std::initializer_list<std::pair<int, QString>> cambi) {
-        QStringList voci = giuste;
+    auto con = [](std::initializer_list<std::pair<int, QString>> cambi) {
+        QStringList voci = giustePiu;
         for (const auto& [indice, testo] : cambi)
             voci[indice - 2] = testo;
         return voci;
@@ -265,20 +275,15 @@ void TstConferma::esempi_data()
         QStringList svuotate;
     };
     const std::vector<Esempio> esempi{
-        {"all right", piu, giuste, {}},
+        {"all right", piu, giustePiu, {}},
         {"yellow 6 for +6", piu, con({{gialla, QStringLiteral("6")}}), {QStringLiteral("txtcomgialla")}},
         {"txt9 left empty", piu, con({{9, QString()}}), {}},
         {"txt9 015", piu, con({{9, QStringLiteral("015")}}), {}},
-        {"txt2 07", piu, con({{2, QStringLiteral("07")}}), {QStringLiteral("txt2")}},
-        {"txt5 with a leading space", piu, con({{5, QStringLiteral(" 9")}}), {QStringLiteral("txt5")}},
         {"txt9 16 and txt6 12",
          piu,
          con({{9, QStringLiteral("16")}, {6, QStringLiteral("12")}}),
          {QStringLiteral("txt6"), QStringLiteral("txt9")}},
         {"every box empty", piu, QStringList(9), esaminate.sliced(0, 7) + QStringList{QStringLiteral("txtcomgialla")}},
-        {"txt9 in letters", piu, con({{9, QStringLiteral("quindici")}}), {QStringLiteral("txt9")}},
-        {"txt9 spaces only", piu, con({{9, QStringLiteral("   ")}}), {QStringLiteral("txt9")}},
-        {"txt9 1e1", piu, con({{9, QStringLiteral("1e1")}}), {QStringLiteral("txt9")}},
         {"yellow 0", zero, nodiZero + QStringList{QStringLiteral("0")}, {}},
         {"yellow +0 for 0", zero, nodiZero + QStringList{QStringLiteral("+0")}, {QStringLiteral("txtcomgialla")}},
         {"yellow -0 for 0", zero, nodiZero + QStringList{QStringLiteral("-0")}, {QStringLiteral("txtcomgialla")}},
@@ -314,7 +319,7 @@ void TstConferma::esempi()
     QVERIFY(banco.timer()->isActive());
     QCOMPARE(*banco.fini, 0);
     if (svuotate.isEmpty()) {
-        QCOMPARE(banco.messaggio(), messaggioBravo);
+        QCOMPARE(banco.messaggio(), messaggioBravo());
         for (const QString& nome : esaminate)
             QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(nome));
         QCOMPARE(*banco.estrazioni, 10);
@@ -324,7 +329,7 @@ void TstConferma::esempi()
         QCOMPARE(banco.testo(QStringLiteral("txtcg")), QStringLiteral("-4"));
         QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
     } else {
-        QCOMPARE(banco.messaggio(), messaggioAttento);
+        QCOMPARE(banco.messaggio(), messaggioAttento());
         for (qsizetype i = 0; i < esaminate.size(); ++i)
             QCOMPARE(banco.testo(esaminate[i]), svuotate.contains(esaminate[i]) ? QString() : voci[i]);
         QCOMPARE(banco.rete->esercizio().errori, svuotate.size());
@@ -343,24 +348,21 @@ void TstConferma::txt1NonContaMai()
 {
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
     // The child cannot change the start value; the program could, and still the check would not look at it.
     banco.scrivi(QStringLiteral("txt1"), QStringLiteral("tre"));
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("3"));
     banco.txt(1)->setText(QStringLiteral("tre"));
     for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], i == 0 ? QStringLiteral("8") : giuste[i]);
+        banco.scrivi(esaminate[i], i == 0 ? QStringLiteral("8") : giustePiu[i]);
 
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("tre"));
     QCOMPARE(banco.testo(QStringLiteral("txt2")), QString());
 
     banco.scrivi(QStringLiteral("txt2"), QStringLiteral("7"));
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 }
 
@@ -377,7 +379,7 @@ void TstConferma::timer()
     banco.scrivi(QStringLiteral("txt2"), QStringLiteral("7"));
     banco.premi("cmdconferma", Modo::Alt);
     QVERIFY(timer->isActive());
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
 
     banco.tick();
     QCOMPARE(banco.messaggio(), QString());
@@ -391,13 +393,9 @@ void TstConferma::timer()
     QCOMPARE(banco.messaggio(), QString());
     QVERIFY(timer->isActive());
 
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
-    for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], giuste[i]);
+    scriviTutte(banco, giustePiu);
     banco.premi("cmdconferma", Modo::Mouse);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QVERIFY(timer->isActive());
     banco.tick();
     QCOMPARE(banco.messaggio(), QString());
@@ -405,7 +403,7 @@ void TstConferma::timer()
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 
     banco.premi("cmdconferma", Modo::Spazio);
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     QVERIFY(timer->isActive());
 }
 
@@ -458,7 +456,7 @@ void TstConferma::pulsanti()
     QCOMPARE(banco.fuoco(), fuoco);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(tasto), Qt::KeyboardModifiers(modificatori));
 
-    QCOMPARE(banco.messaggio(), controlli ? messaggioAttento : QString());
+    QCOMPARE(banco.messaggio(), controlli ? messaggioAttento() : QString());
     QCOMPARE(banco.timer()->isActive(), controlli == 1);
     QCOMPARE(*banco.fini, fini);
     QCOMPARE(*banco.estrazioni, 5);
@@ -599,7 +597,7 @@ void TstConferma::giocatore()
         banco.premi("cmdconferma", modo);
 
         if (!sbagliate.isEmpty()) {
-            QVERIFY2(banco.messaggio() == messaggioAttento, qPrintable(contesto));
+            QVERIFY2(banco.messaggio() == messaggioAttento(), qPrintable(contesto));
             for (qsizetype i = 0; i < esaminate.size(); ++i)
                 QVERIFY2(banco.testo(esaminate[i]) == (sbagliate.contains(esaminate[i]) ? QString() : voci[i]),
                          qPrintable(contesto + QStringLiteral(": ") + esaminate[i] + QStringLiteral(" \"") + voci[i]
@@ -610,7 +608,7 @@ void TstConferma::giocatore()
             banco.premi("cmdconferma", modi[static_cast<std::size_t>(dado(5))]);
         }
 
-        QVERIFY2(banco.messaggio() == messaggioBravo, qPrintable(contesto));
+        QVERIFY2(banco.messaggio() == messaggioBravo(), qPrintable(contesto));
         QCOMPARE(*banco.estrazioni, estrazioni + 5);
         for (const QString& nome : esaminate)
             QVERIFY2(banco.testo(nome).isEmpty(), qPrintable(contesto + QStringLiteral(": ") + nome));
@@ -653,7 +651,7 @@ void TstConferma::robustezza()
     }
     banco.premi("cmdconferma", Modo::Alt);
 
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome), nome == u"txt9" && giustoPerTxt9 ? testo : QString());
     QCOMPARE(banco.rete->esercizio().errori, giustoPerTxt9 ? 8 : 9);
@@ -680,7 +678,7 @@ void TstConferma::unMegabyteInOgniCasella()
     banco.premi("cmdconferma", Modo::Alt);
 
     // Cut short, txt9's zeros read as 0: every box is wrong.
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome), QString());
     QCOMPARE(banco.rete->esercizio().errori, 9);
@@ -688,16 +686,13 @@ void TstConferma::unMegabyteInOgniCasella()
     QCOMPARE(banco.rete->esercizio().nodo(1), 3);
 
     // Right answers in every box, txt9 full to the limit with 15 at its end: a full success.
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
     for (qsizetype i = 0; i < esaminate.size(); ++i)
         if (esaminate[i] != u"txt9")
-            banco.scrivi(esaminate[i], giuste[i]);
+            banco.scrivi(esaminate[i], giustePiu[i]);
     incolla(banco.txt(9), QString(limite - 2, u'0') + QStringLiteral("15"));
     QCOMPARE(banco.testo(QStringLiteral("txt9")).size(), limite);
     banco.premi("cmdconferma", Modo::Mouse);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(banco.testo(QStringLiteral("txt9")), QString());
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("19"));
 }
@@ -713,11 +708,10 @@ void TstConferma::caselleAlLimite_data()
     QTest::newRow("txt9: 15 and 40,000 spaces") << "txt9" << QStringLiteral("15") + QString(40000, u' ') << true;
     QTest::newRow("txt9: 40,000 spaces and 15") << "txt9" << QString(40000, u' ') + QStringLiteral("15") << false;
     QTest::newRow("txt9: 15 at the limit") << "txt9" << QString(limite - 2, u'0') + QStringLiteral("15") << true;
-    QTest::newRow("txt9: 15 one past the limit") << "txt9" << QString(limite - 1, u'0') + QStringLiteral("15")
-                                                 << false;
+    QTest::newRow("txt9: 15 one past the limit") << "txt9" << QString(limite - 1, u'0') + QStringLiteral("15") << false;
     QTest::newRow("txt5: 9 and 40,000 spaces") << "txt5" << QStringLiteral("9") + QString(40000, u' ') << false;
-    QTest::newRow("txtcomgialla: +6 and 40,000 x") << "txtcomgialla" << QStringLiteral("+6") + QString(40000, u'x')
-                                                   << false;
+    QTest::newRow("txtcomgialla: +6 and 40,000 x")
+        << "txtcomgialla" << QStringLiteral("+6") + QString(40000, u'x') << false;
     QTest::newRow("txt5: 50 MB of digits") << "txt5" << QString(50 << 20, u'9') << false;
 }
 
@@ -730,16 +724,12 @@ void TstConferma::caselleAlLimite()
 
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
-    const QStringList giuste{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                             QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                             QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
-    for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], giuste[i]);
+    scriviTutte(banco, giustePiu);
     incolla(banco.casella(casella), incollato);
     QApplication::clipboard()->clear();
     QCOMPARE(banco.testo(casella), incollato.left(32767));
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo() : messaggioAttento());
     QCOMPARE(banco.rete->esercizio().errori, giusta ? 0 : 1);
 }
 
@@ -755,7 +745,7 @@ void TstConferma::noveCaselleAlLimite()
     }
     QApplication::clipboard()->clear();
     banco.premi("cmdconferma", Modo::Mouse);
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     QCOMPARE(banco.rete->esercizio().errori, 9);
     for (const QString& nome : esaminate)
         QCOMPARE(banco.testo(nome), QString());
@@ -822,17 +812,6 @@ const char* nomeGesto(Gesto gesto)
     return "";
 }
 
-// The right answers of the puzzle blue plus 4, red plus 2, start 3, and the same with a wrong yellow answer.
-const QStringList giustePiu{QStringLiteral("7"),  QStringLiteral("11"), QStringLiteral("5"),
-                            QStringLiteral("9"),  QStringLiteral("13"), QStringLiteral("7"),
-                            QStringLiteral("11"), QStringLiteral("15"), QStringLiteral("+6")};
-
-void scriviTutte(const Banco& banco, const QStringList& voci)
-{
-    for (qsizetype i = 0; i < esaminate.size(); ++i)
-        banco.scrivi(esaminate[i], voci[i]);
-}
-
 // The right answers, or the same with a wrong yellow answer, written into the
 // boxes; then the window's clock stops, so that only the test moves it.
 void scriviEFerma(Banco& banco, bool giuste)
@@ -851,8 +830,8 @@ int intervallo()
 
 // A key held down, as X11 delivers it: a press, then repeated releases and
 // presses marked as repeats, and a last release; the clock moves on between them.
-void tieni(const Banco& banco, Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo,
-           int ripetizioni, int ogni)
+void tieni(const Banco& banco, Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo, int ripetizioni,
+           int ogni)
 {
     for (int i = 0; i <= ripetizioni; ++i) {
         const bool ripetuto = i > 0;
@@ -884,10 +863,14 @@ void TstConferma::pausaDopoBravo_data()
 
     const int i = intervallo();
     const std::vector<std::pair<Gesto, Gesto>> coppie{
-        {Gesto::Mouse, Gesto::Mouse},   {Gesto::Alt, Gesto::Alt},
-        {Gesto::Spazio, Gesto::Spazio}, {Gesto::Invio, Gesto::Invio},
-        {Gesto::InvioTastierino, Gesto::InvioTastierino}, {Gesto::Mouse, Gesto::Alt},
-        {Gesto::Spazio, Gesto::Mouse},  {Gesto::Alt, Gesto::Invio},
+        {Gesto::Mouse, Gesto::Mouse},
+        {Gesto::Alt, Gesto::Alt},
+        {Gesto::Spazio, Gesto::Spazio},
+        {Gesto::Invio, Gesto::Invio},
+        {Gesto::InvioTastierino, Gesto::InvioTastierino},
+        {Gesto::Mouse, Gesto::Alt},
+        {Gesto::Spazio, Gesto::Mouse},
+        {Gesto::Alt, Gesto::Invio},
     };
     for (bool giusta : {true, false})
         for (const auto& [primo, secondo] : coppie)
@@ -911,13 +894,13 @@ void TstConferma::pausaDopoBravo()
     QVERIFY(banco.pronto);
     scriviEFerma(banco, primaGiusta);
     premiConferma(banco, primo);
-    QCOMPARE(banco.messaggio(), primaGiusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.messaggio(), primaGiusta ? messaggioBravo() : messaggioAttento());
     QCOMPARE(*banco.estrazioni, primaGiusta ? 10 : 5);
 
     banco.tick();
     banco.avanza(dopo);
     premiConferma(banco, secondo);
-    QCOMPARE(banco.messaggio(), secondoControlla ? messaggioAttento : QString());
+    QCOMPARE(banco.messaggio(), secondoControlla ? messaggioAttento() : QString());
     QCOMPARE(*banco.estrazioni, primaGiusta ? 10 : 5);
     QCOMPARE(banco.rete->esercizio().errori, secondoControlla ? (primaGiusta ? 8 : 1) : 0);
     QCOMPARE(banco.testo(QStringLiteral("txt1")), primaGiusta ? QStringLiteral("19") : QStringLiteral("3"));
@@ -949,7 +932,7 @@ void TstConferma::cliccheRipetuti()
     QVERIFY(banco.pronto);
     scriviEFerma(banco, giusta);
     premiConferma(banco, gesto);
-    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo() : messaggioAttento());
     QCOMPARE(banco.rete->esercizio().errori, errori);
     QCOMPARE(*banco.estrazioni, giusta ? 10 : 5);
     if (giusta) {
@@ -987,7 +970,7 @@ void TstConferma::tastiNellaPausa()
     scriviTutte(banco, giustePiu);
     banco.fermaOrologio();
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
 
     banco.avanza(dopo);
@@ -1015,18 +998,19 @@ void TstConferma::spazioDueVolte()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     banco.avanza(150);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(banco.fuoco(), QStringLiteral("txt2"));
     QCOMPARE(banco.testo(QStringLiteral("txt2")), QString());
 
     // The next puzzle, blue plus 3, red minus 7, start 19, solved a while later.
     banco.avanza(intervallo());
-    scriviTutte(banco, {QStringLiteral("22"), QStringLiteral("25"), QStringLiteral("12"), QStringLiteral("15"),
-                        QStringLiteral("18"), QStringLiteral("5"), QStringLiteral("8"), QStringLiteral("11"),
-                        QStringLiteral("-4")});
+    scriviTutte(banco,
+                {QStringLiteral("22"), QStringLiteral("25"), QStringLiteral("12"), QStringLiteral("15"),
+                 QStringLiteral("18"), QStringLiteral("5"), QStringLiteral("8"), QStringLiteral("11"),
+                 QStringLiteral("-4")});
     banco.tick();
     banco.premi("cmdconferma", Modo::Spazio);
-    QCOMPARE(banco.messaggio(), messaggioBravo);
+    QCOMPARE(banco.messaggio(), messaggioBravo());
     QCOMPARE(*banco.estrazioni, 15);
 }
 
@@ -1043,10 +1027,10 @@ void TstConferma::tastoTenuto_data()
         Qt::KeyboardModifiers modificatori;
         const char* testo;
     };
-    for (const Tasto& t : {Tasto{"Alt+C", Qt::Key_C, Qt::AltModifier, "c"},
-                           Tasto{"Space", Qt::Key_Space, Qt::NoModifier, " "},
-                           Tasto{"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
-                           Tasto{"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r"}})
+    for (const Tasto& t :
+         {Tasto{"Alt+C", Qt::Key_C, Qt::AltModifier, "c"}, Tasto{"Space", Qt::Key_Space, Qt::NoModifier, " "},
+          Tasto{"Return", Qt::Key_Return, Qt::NoModifier, "\r"},
+          Tasto{"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r"}})
         for (bool giusta : {true, false})
             QTest::addRow("%s held after %s answers", t.nome, giusta ? "right" : "wrong")
                 << int(t.tasto) << int(t.modificatori) << QString::fromLatin1(t.testo) << giusta;
@@ -1066,15 +1050,14 @@ void TstConferma::tastoTenuto()
     scriviEFerma(banco, giusta);
     banco.pulsante("cmdconferma")->setFocus(Qt::TabFocusReason);
     int controlli = 0;
-    const auto conta = QObject::connect(banco.pulsante("cmdconferma"), &QPushButton::clicked, [&controlli] {
-        ++controlli;
-    });
+    const auto conta =
+        QObject::connect(banco.pulsante("cmdconferma"), &QPushButton::clicked, [&controlli] { ++controlli; });
     tieni(banco, Qt::Key(tasto), Qt::KeyboardModifiers(modificatori), testo, 40, 50);
     QObject::disconnect(conta);
     banco.avanza(intervallo());
 
     QCOMPARE(controlli, 1);
-    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo : messaggioAttento);
+    QCOMPARE(banco.messaggio(), giusta ? messaggioBravo() : messaggioAttento());
     QCOMPARE(*banco.estrazioni, giusta ? 10 : 5);
     for (const QString& nome : esaminate)
         if (giusta || nome == u"txtcomgialla")
@@ -1082,7 +1065,7 @@ void TstConferma::tastoTenuto()
 
     banco.tick();
     banco.premi("cmdconferma", Modo::Alt);
-    QCOMPARE(banco.messaggio(), messaggioAttento);
+    QCOMPARE(banco.messaggio(), messaggioAttento());
     QCOMPARE(banco.rete->esercizio().errori, giusta ? 8 : 1);
 }
 
@@ -1202,9 +1185,9 @@ void TstConferma::alt_data()
     };
     for (const char* fuoco : {"txt2", "txt9", "txtcomgialla"})
         for (const Riga& r : righe)
-            QTest::addRow("%s in %s", r.nome, fuoco) << QString::fromLatin1(fuoco) << int(r.tasto)
-                                                     << int(r.modificatori) << QString::fromUtf8(r.testo)
-                                                     << QString::fromUtf8(r.scritto);
+            QTest::addRow("%s in %s", r.nome, fuoco)
+                << QString::fromLatin1(fuoco) << int(r.tasto) << int(r.modificatori) << QString::fromUtf8(r.testo)
+                << QString::fromUtf8(r.scritto);
 }
 
 // Alt with a key that is no access key types nothing; AltGr, which other

@@ -135,8 +135,8 @@ void staccataDaiBordi(const QImage& immagine)
         for (int x = 0; x < immagine.width(); ++x)
             if (qAlpha(immagine.pixel(x, y)) > 0)
                 usata |= QRect(x, y, 1, 1);
-    for (const int margine : {usata.left(), usata.top(), immagine.width() - 1 - usata.right(),
-                              immagine.height() - 1 - usata.bottom()})
+    for (const int margine :
+         {usata.left(), usata.top(), immagine.width() - 1 - usata.right(), immagine.height() - 1 - usata.bottom()})
         QVERIFY2(margine >= 1 && margine <= 8, qPrintable(QString::number(margine)));
 }
 

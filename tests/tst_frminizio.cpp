@@ -16,14 +16,28 @@ namespace {
 
 QString tipo(const QWidget* controllo)
 {
-    if (dynamic_cast<const PulsanteImmagine*>(controllo))
+    if (qobject_cast<const PulsanteImmagine*>(controllo))
         return QStringLiteral("picture button");
     if (qobject_cast<const QPushButton*>(controllo))
         return QStringLiteral("button");
-    if (dynamic_cast<const AreaImmagine*>(controllo))
+    if (qobject_cast<const AreaImmagine*>(controllo))
         return controllo->autoFillBackground() ? QStringLiteral("picture") : QStringLiteral("image");
     return QStringLiteral("other");
 }
+
+// The start window's controls: twips from the layout table, in tab order;
+// Image1 has no place in it.
+struct Controllo {
+    const char* nome;
+    const char* kind;
+    int left, top, width, height;
+    bool fuoco;
+};
+const Controllo controlliAttesi[] = {
+    {"Picture1", "picture", 4080, 120, 5175, 3615, false}, {"cmdesci", "button", 8520, 6840, 975, 375, true},
+    {"Picture2", "picture", 120, 1440, 3975, 5175, false}, {"cmdparti", "picture button", 6000, 4920, 1935, 975, true},
+    {"Image1", "image", 120, 7080, 1230, 165, false},
+};
 
 }  // namespace
 
@@ -69,15 +83,8 @@ void TstFrminizio::controlli_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<bool>("takesFocus");
 
-    auto riga = [](const char* nome, const char* kind, int l, int t, int w, int h, bool fuoco) {
-        QTest::newRow(nome) << QString::fromLatin1(kind) << l << t << w << h << fuoco;
-    };
-    // Twips from the layout table, in tab order; Image1 has no place in it.
-    riga("Picture1", "picture", 4080, 120, 5175, 3615, false);
-    riga("cmdesci", "button", 8520, 6840, 975, 375, true);
-    riga("Picture2", "picture", 120, 1440, 3975, 5175, false);
-    riga("cmdparti", "picture button", 6000, 4920, 1935, 975, true);
-    riga("Image1", "image", 120, 7080, 1230, 165, false);
+    for (const Controllo& c : controlliAttesi)
+        QTest::newRow(c.nome) << QString::fromLatin1(c.kind) << c.left << c.top << c.width << c.height << c.fuoco;
 }
 
 void TstFrminizio::controlli()
@@ -106,7 +113,7 @@ void TstFrminizio::finestra()
     QCOMPARE(inizio->size(), QSize(650, 494));
     QCOMPARE(inizio->palette().color(QPalette::Window), sfondoFrminizio);
     QVERIFY(inizio->autoFillBackground());
-    QCOMPARE(inizio->findChildren<QWidget*>().size(), 5);
+    QCOMPARE(inizio->findChildren<QWidget*>().size(), qsizetype(std::size(controlliAttesi)));
     QVERIFY(inizio->minimumSize() != inizio->maximumSize());
 
     // The credit line has no background of its own: the window's yellow shows through.
@@ -181,7 +188,7 @@ void TstFrminizio::ridimensionamento()
 
 void TstFrminizio::disegnoDelPulsante()
 {
-    auto* cmdparti = dynamic_cast<PulsanteImmagine*>(controllo("cmdparti"));
+    auto* cmdparti = qobject_cast<PulsanteImmagine*>(controllo("cmdparti"));
     QVERIFY(cmdparti);
     const QColor rosso(218, 37, 29);
     const QSizeF naturale(1673 / 15.0, 544 / 15.0);

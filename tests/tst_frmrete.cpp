@@ -22,10 +22,62 @@ QString tipo(const QWidget* controllo)
         return QStringLiteral("label");
     if (qobject_cast<const QPushButton*>(controllo))
         return QStringLiteral("button");
-    if (dynamic_cast<const AreaImmagine*>(controllo))
+    if (qobject_cast<const AreaImmagine*>(controllo))
         return QStringLiteral("picture");
     return QStringLiteral("other");
 }
+
+// The network window's controls: twips from the layout table; fonts at 96 dpi
+// (13.5 pt = 18 px, 18 pt = 24 px, 14.25 pt = 19 px), 0 for the window's own.
+struct Controllo {
+    const char* nome;
+    const char* kind;
+    int left, top, width, height;
+    int fontPixels = 0;
+    bool italic = false;
+};
+const Controllo controlliAttesi[] = {
+    // The legend.
+    {"Picture17", "picture", 240, 840, 855, 255},
+    {"lblcomblu", "label", 1200, 720, 1095, 375, 24},
+    {"Picture18", "picture", 2520, 480, 255, 975},
+    {"lblcomrossa", "label", 2880, 720, 1215, 375, 24},
+    {"Picture19", "picture", 4200, 480, 975, 975},
+    {"Label1", "label", 5160, 720, 255, 375, 24},
+    {"txtcomgialla", "text box", 5520, 720, 975, 495, 18},
+    {"txtcg", "text box", 5520, 1320, 495, 285},
+    // The grid: boxes, then arrows.
+    {"txt1", "text box", 960, 1920, 495, 495, 18},
+    {"txt2", "text box", 3000, 1920, 495, 495, 18},
+    {"txt3", "text box", 5040, 1920, 495, 495, 18},
+    {"txt4", "text box", 960, 3960, 495, 495, 18},
+    {"txt5", "text box", 3000, 3960, 495, 495, 18},
+    {"txt6", "text box", 5040, 3960, 495, 495, 18},
+    {"txt7", "text box", 960, 6000, 495, 495, 18},
+    {"txt8", "text box", 3000, 6000, 495, 495, 18},
+    {"txt9", "text box", 5040, 6000, 495, 495, 18},
+    {"Picture1", "picture", 1560, 2040, 1335, 255},
+    {"Picture4", "picture", 3600, 2040, 1335, 255},
+    {"Picture5", "picture", 1560, 4080, 1335, 255},
+    {"Picture6", "picture", 3600, 4080, 1335, 255},
+    {"Picture8", "picture", 1560, 6120, 1335, 255},
+    {"Picture7", "picture", 3600, 6120, 1335, 255},
+    {"Picture3", "picture", 1080, 2520, 255, 1335},
+    {"Picture13", "picture", 3120, 2520, 255, 1335},
+    {"Picture12", "picture", 5160, 2520, 255, 1335},
+    {"Picture9", "picture", 1080, 4560, 255, 1335},
+    {"Picture10", "picture", 3120, 4560, 255, 1335},
+    {"Picture11", "picture", 5160, 4560, 255, 1335},
+    {"Picture2", "picture", 1560, 2520, 1335, 1335},
+    {"Picture14", "picture", 3600, 2520, 1335, 1335},
+    {"Picture15", "picture", 1560, 4560, 1335, 1335},
+    {"Picture16", "picture", 3600, 4560, 1335, 1335},
+    // The decoration, the message and the buttons.
+    {"Picture20", "picture", 6600, 480, 2895, 5175},
+    {"lblmess", "label", 6480, 5880, 2895, 495, 19, true},
+    {"cmdconferma", "button", 7440, 6840, 975, 375},
+    {"cmdfine", "button", 8640, 6840, 975, 375},
+};
 
 }  // namespace
 
@@ -88,8 +140,8 @@ void TstFrmrete::messaggi_data()
 {
     QTest::addColumn<QString>("messaggio");
     QTest::addColumn<QString>("atteso");
-    QTest::newRow("wrong boxes") << messaggioAttento << QStringLiteral("Attento... correggiti!");
-    QTest::newRow("all right") << messaggioBravo << QStringLiteral("Bravo!");
+    QTest::newRow("wrong boxes") << messaggioAttento() << QStringLiteral("Attento... correggiti!");
+    QTest::newRow("all right") << messaggioBravo() << QStringLiteral("Bravo!");
 }
 
 void TstFrmrete::messaggi()
@@ -109,47 +161,9 @@ void TstFrmrete::controlli_data()
     QTest::addColumn<int>("fontPixels");  // 0: the window's own font
     QTest::addColumn<bool>("italic");
 
-    auto riga = [](const char* nome, const char* kind, int l, int t, int w, int h, int font = 0, bool italic = false) {
-        QTest::newRow(nome) << QString::fromLatin1(kind) << l << t << w << h << font << italic;
-    };
-    // Twips from the layout table; fonts at 96 dpi (13.5 pt = 18 px, 18 pt = 24 px, 14.25 pt = 19 px).
-    riga("Picture17", "picture", 240, 840, 855, 255);
-    riga("lblcomblu", "label", 1200, 720, 1095, 375, 24);
-    riga("Picture18", "picture", 2520, 480, 255, 975);
-    riga("lblcomrossa", "label", 2880, 720, 1215, 375, 24);
-    riga("Picture19", "picture", 4200, 480, 975, 975);
-    riga("Label1", "label", 5160, 720, 255, 375, 24);
-    riga("txtcomgialla", "text box", 5520, 720, 975, 495, 18);
-    riga("txtcg", "text box", 5520, 1320, 495, 285);
-    riga("txt1", "text box", 960, 1920, 495, 495, 18);
-    riga("txt2", "text box", 3000, 1920, 495, 495, 18);
-    riga("txt3", "text box", 5040, 1920, 495, 495, 18);
-    riga("txt4", "text box", 960, 3960, 495, 495, 18);
-    riga("txt5", "text box", 3000, 3960, 495, 495, 18);
-    riga("txt6", "text box", 5040, 3960, 495, 495, 18);
-    riga("txt7", "text box", 960, 6000, 495, 495, 18);
-    riga("txt8", "text box", 3000, 6000, 495, 495, 18);
-    riga("txt9", "text box", 5040, 6000, 495, 495, 18);
-    riga("Picture1", "picture", 1560, 2040, 1335, 255);
-    riga("Picture4", "picture", 3600, 2040, 1335, 255);
-    riga("Picture5", "picture", 1560, 4080, 1335, 255);
-    riga("Picture6", "picture", 3600, 4080, 1335, 255);
-    riga("Picture8", "picture", 1560, 6120, 1335, 255);
-    riga("Picture7", "picture", 3600, 6120, 1335, 255);
-    riga("Picture3", "picture", 1080, 2520, 255, 1335);
-    riga("Picture13", "picture", 3120, 2520, 255, 1335);
-    riga("Picture12", "picture", 5160, 2520, 255, 1335);
-    riga("Picture9", "picture", 1080, 4560, 255, 1335);
-    riga("Picture10", "picture", 3120, 4560, 255, 1335);
-    riga("Picture11", "picture", 5160, 4560, 255, 1335);
-    riga("Picture2", "picture", 1560, 2520, 1335, 1335);
-    riga("Picture14", "picture", 3600, 2520, 1335, 1335);
-    riga("Picture15", "picture", 1560, 4560, 1335, 1335);
-    riga("Picture16", "picture", 3600, 4560, 1335, 1335);
-    riga("Picture20", "picture", 6600, 480, 2895, 5175);
-    riga("lblmess", "label", 6480, 5880, 2895, 495, 19, true);
-    riga("cmdconferma", "button", 7440, 6840, 975, 375);
-    riga("cmdfine", "button", 8640, 6840, 975, 375);
+    for (const Controllo& c : controlliAttesi)
+        QTest::newRow(c.nome) << QString::fromLatin1(c.kind) << c.left << c.top << c.width << c.height << c.fontPixels
+                              << c.italic;
 }
 
 void TstFrmrete::controlli()
@@ -187,7 +201,7 @@ void TstFrmrete::finestra()
     QCOMPARE(rete->windowTitle(), QStringLiteral("Zefiranda"));
     QCOMPARE(rete->size(), QSize(650, 494));
     QCOMPARE(rete->palette().color(QPalette::Window), sfondoFrmrete);
-    QCOMPARE(rete->findChildren<QWidget*>().size(), 37);
+    QCOMPARE(rete->findChildren<QWidget*>().size(), qsizetype(std::size(controlliAttesi)));
     auto* timer = rete->findChild<QTimer*>(QStringLiteral("timer"));
     QVERIFY(timer);
     QCOMPARE(timer->interval(), 3000);

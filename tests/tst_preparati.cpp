@@ -6,6 +6,7 @@
 #include "pictures/disegni.h"
 #include "pictures/preparati.h"
 #include "tests/estrazioni.h"
+#include "windows/aspetto.h"
 #include "windows/frminizio.h"
 #include "windows/frmrete.h"
 
@@ -163,20 +164,21 @@ void TstPreparati::senzaSfondoDichiaratoLaSvg()
     // nothing of what lies beneath, the title comes from its SVG file: its
     // prepared image would bring its background along.
     const qreal r = 2;
-    const auto dipingi = [r] {
+    const QRect area = rettangolo(titoloFrminizio.posto);
+    const auto dipingi = [r, area] {
         QImage immagine(QSize(700, 300) * r, QImage::Format_ARGB32_Premultiplied);
         immagine.setDevicePixelRatio(r);
         immagine.fill(Qt::transparent);
         QPainter pittore(&immagine);
         pittore.setRenderHint(QPainter::Antialiasing);
-        pittore.translate(272, 8);
-        disegnoSvg(QStringLiteral("titolo"))(pittore, QSizeF(345, 241));
+        pittore.translate(area.topLeft());
+        disegnoSvg(QString::fromLatin1(titoloFrminizio.disegno))(pittore, area.size());
         return immagine;
     };
     const int prima = disegniSvgLetti();
     const QImage vista = dipingi();
     QCOMPARE(disegniSvgLetti(), prima + 1);
-    QCOMPARE(vista.pixel(272 * r + 1, 8 * r + 1), 0u);
+    QCOMPARE(vista.pixel(area.left() * r + 1, area.top() * r + 1), 0u);
     usaDisegniPreparati(false);
     QVERIFY(vista == dipingi());
 }

@@ -356,8 +356,8 @@ void TstSchermiDensi::testiInteri_data()
                                         << "= - 10";
     QTest::newRow("Label1") << "Label1"
                             << "=";
-    QTest::newRow("lblmess Attento") << "lblmess" << messaggioAttento;
-    QTest::newRow("lblmess Bravo") << "lblmess" << messaggioBravo;
+    QTest::newRow("lblmess Attento") << "lblmess" << messaggioAttento();
+    QTest::newRow("lblmess Bravo") << "lblmess" << messaggioBravo();
     QTest::newRow("txt1 49") << "txt1"
                              << "49";
     QTest::newRow("txt5 48") << "txt5"
@@ -449,7 +449,7 @@ void TstSchermiDensi::sfondoSenzaCuciture()
     for (QLabel* etichetta : rete->findChildren<QLabel*>())
         etichetta->setText(QString());
     for (QObject* figlio : inizio->children())
-        if (auto* area = dynamic_cast<AreaImmagine*>(figlio))
+        if (auto* area = qobject_cast<AreaImmagine*>(figlio))
             area->setDisegno({});
 
     const qreal r = rapportoAtteso();

@@ -17,8 +17,8 @@ private slots:
 
 void TstSchermo::senzaSchermo_data()
 {
-    QTest::addColumn<QString>("display");     // "-" for none
-    QTest::addColumn<QString>("piattaforma"); // QT_QPA_PLATFORM, "-" for none
+    QTest::addColumn<QString>("display");      // "-" for none
+    QTest::addColumn<QString>("piattaforma");  // QT_QPA_PLATFORM, "-" for none
     QTest::addColumn<QStringList>("argomenti");
     QTest::addColumn<QString>("nominato");  // what the line must name
 
@@ -36,11 +36,11 @@ void TstSchermo::senzaSchermo_data()
     QTest::newRow("xcb with options, DISPLAY :987")
         << QStringLiteral(":987") << QStringLiteral("xcb:nograb") << QStringList() << lontano;
     QTest::newRow("-platform xcb over offscreen")
-        << QStringLiteral(":987") << QStringLiteral("offscreen") << QStringList{QStringLiteral("-platform"), QStringLiteral("xcb")}
-        << lontano;
-    QTest::newRow("-display :988 over DISPLAY") << QStringLiteral(":987") << QStringLiteral("xcb")
-                                                << QStringList{QStringLiteral("-display"), QStringLiteral(":988")}
-                                                << QStringLiteral("\":988\"");
+        << QStringLiteral(":987") << QStringLiteral("offscreen")
+        << QStringList{QStringLiteral("-platform"), QStringLiteral("xcb")} << lontano;
+    QTest::newRow("-display :988 over DISPLAY")
+        << QStringLiteral(":987") << QStringLiteral("xcb")
+        << QStringList{QStringLiteral("-display"), QStringLiteral(":988")} << QStringLiteral("\":988\"");
     QTest::newRow("no such host") << QStringLiteral("nessuno.invalid:0") << QStringLiteral("xcb") << QStringList()
                                   << QStringLiteral("\"nessuno.invalid:0\"");
 }

@@ -54,10 +54,7 @@ private slots:
 private:
     QLineEdit* casella(const QString& nome) const { return rete->findChild<QLineEdit*>(nome); }
     QWindow* finestra() const { return rete->windowHandle(); }
-    QPoint centroConferma() const
-    {
-        return conferma->mapTo(rete.get(), conferma->rect().center());
-    }
+    QPoint centroConferma() const { return conferma->mapTo(rete.get(), conferma->rect().center()); }
     void scriviGiuste();
     void tasto(Qt::Key tasto, Qt::KeyboardModifiers modificatori, const QString& testo);
     void premi(Gesto gesto);
@@ -100,11 +97,10 @@ void TstScrivania::scriviGiuste()
     const QStringList& giuste = casella(QStringLiteral("txt1"))->text() == u"3" ? giustePrimo : giusteSecondo;
     for (qsizetype i = 0; i < esaminate.size(); ++i) {
         QLineEdit* c = casella(esaminate[i]);
-        QTest::mouseClick(finestra(), Qt::LeftButton, Qt::NoModifier,
-                          c->mapTo(rete.get(), c->rect().center()));
+        QTest::mouseClick(finestra(), Qt::LeftButton, Qt::NoModifier, c->mapTo(rete.get(), c->rect().center()));
         QTRY_VERIFY(c->hasFocus());
         for (QChar carattere : giuste[i])
-            tasto(carattere == u'+' ? Qt::Key_Plus
+            tasto(carattere == u'+'       ? Qt::Key_Plus
                       : carattere == u'-' ? Qt::Key_Minus
                                           : Qt::Key(Qt::Key_0 + carattere.digitValue()),
                   Qt::NoModifier, QString(carattere));

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVariant>
 
@@ -170,15 +171,16 @@ QAccessibleInterface* fabbrica(const QString&, QObject* oggetto)
 void ripresenta(QWidget& controllo)
 {
     QAccessibleInterface* presentazione = QAccessible::queryAccessibleInterface(&controllo);
+    // A QAccessibleInterface is no QObject: qobject_cast cannot tell one kind from another.
     if (presentazione && !dynamic_cast<Presentazione*>(presentazione))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(presentazione));
 }
 
-void segna(QWidget& controllo, int tipo, const char* nome = nullptr)
+void segna(QWidget& controllo, int tipo, const QString& nome = QString())
 {
     controllo.setProperty(proprietaTipo, tipo);
-    if (nome)
-        controllo.setProperty(proprietaNome, QString::fromUtf8(nome));
+    if (!nome.isNull())
+        controllo.setProperty(proprietaNome, nome);
     ripresenta(controllo);
 }
 
@@ -191,11 +193,14 @@ void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const V
         return true;
     }();
 
+    const char* contesto = finestra.metaObject()->className();
+    const auto tradotto = [contesto](const char* testo) {
+        return testo ? QCoreApplication::translate(contesto, testo) : QString();
+    };
     segna(finestra, finestraPreparata);
-    finestra.setAccessibleDescription(QString::fromUtf8(descrizione));
-    // AreaImmagine has no meta-object of its own: qobject_cast would take any widget.
+    finestra.setAccessibleDescription(tradotto(descrizione));
     for (QObject* figlio : finestra.children())
-        if (auto* area = dynamic_cast<AreaImmagine*>(figlio))
+        if (auto* area = qobject_cast<AreaImmagine*>(figlio))
             segna(*area, static_cast<int>(Ausilio::Nascosto));
 
     for (const VoceAusili& voce : voci) {
@@ -205,12 +210,12 @@ void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const V
             continue;
         if (voce.tipo == Ausilio::Controllo) {
             if (voce.nome)
-                controllo->setAccessibleName(QString::fromUtf8(voce.nome));
+                controllo->setAccessibleName(tradotto(voce.nome));
         } else {
-            segna(*controllo, static_cast<int>(voce.tipo), voce.nome);
+            segna(*controllo, static_cast<int>(voce.tipo), tradotto(voce.nome));
         }
         if (voce.descrizione)
-            controllo->setAccessibleDescription(QString::fromUtf8(voce.descrizione));
+            controllo->setAccessibleDescription(tradotto(voce.descrizione));
     }
 }
 

@@ -21,6 +21,8 @@ enum class Ausilio {
     Nascosto,    // never presented, nor its text, nor its changes
 };
 
+// The name and description are Italian source texts, translated in the
+// window's class (QT_TRANSLATE_NOOP with its class name marks them).
 struct VoceAusili {
     const char* controllo;  // object name of a child of the window
     Ausilio tipo;
@@ -28,7 +30,8 @@ struct VoceAusili {
     const char* descrizione = nullptr;
 };
 
-// Meant for the end of a window's constructor, once its controls exist.
+// Meant for the end of a window's constructor, once its controls exist; the
+// window's description is a source text like the entries'.
 void preparaAusili(QWidget& finestra, const char* descrizione, std::span<const VoceAusili> voci);
 
 // Writes a message into a label prepared as Ausilio::Messaggio and has screen

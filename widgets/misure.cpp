@@ -1,25 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/misure.h"
 
-#include "logic/centratura.h"
-
 #include <cmath>
 
 namespace zefiranda {
-
-namespace {
-
-int pixel(int twips)
-{
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
-}  // namespace
-
-QRect daTwips(int left, int top, int width, int height)
-{
-    return {pixel(left), pixel(top), pixel(width), pixel(height)};
-}
 
 QFont carattere(const QStringList& facce, double punti, bool corsivo)
 {

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "logic/centratura.h"  // daTwips, which the build's preparing of the drawings shares
+
 #include <QFont>
-#include <QRect>
 #include <QStringList>
 
 namespace zefiranda {
-
-// Window rectangles are laid out in twips, 15 to a logical pixel.
-QRect daTwips(int left, int top, int width, int height);
 
 // A font of the given faces (first found wins, then the platform's sans-serif)
 // at a size in points, fixed at 96 dots per inch so that text keeps its place

@@ -9,7 +9,6 @@
 #include <functional>
 #include <optional>
 
-
 namespace zefiranda {
 
 // A monotonic clock in milliseconds.

@@ -23,8 +23,10 @@ namespace {
 
 // The start button shows only a drawing; screen readers give it a name.
 constexpr VoceAusili ausili[] = {
-    {"cmdparti", Ausilio::Controllo, "Vai", "Inizia l'esercizio"},
-    {"cmdesci", Ausilio::Controllo, "Esci", "Chiude il programma"},
+    {"cmdparti", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Vai"),
+     QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Inizia l'esercizio")},
+    {"cmdesci", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Esci"),
+     QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Chiude il programma")},
 };
 
 }  // namespace
@@ -33,23 +35,24 @@ Frminizio::Frminizio()
 {
     preparaFinestra(*this, "frminizio", sfondoFrminizio);
 
-    Picture1 = creaArea(*this, "Picture1", daTwips(4080, 120, 5175, 3615));
-    cmdesci = creaPulsante(*this, "cmdesci", daTwips(8520, 6840, 975, 375), QStringLiteral("&Esci"));
-    Picture2 = creaArea(*this, "Picture2", daTwips(120, 1440, 3975, 5175));
+    Picture1 = creaArea(*this, titoloFrminizio.posto.nome, rettangolo(titoloFrminizio.posto));
+    cmdesci = creaPulsante(*this, "cmdesci", daTwips(8520, 6840, 975, 375), tr("&Esci"));
+    Picture2 = creaArea(*this, ragazzoFrminizio.posto.nome, rettangolo(ragazzoFrminizio.posto));
 
     cmdparti = new PulsanteImmagine(this);
-    cmdparti->setObjectName(QStringLiteral("cmdparti"));
-    cmdparti->setGeometry(daTwips(6000, 4920, 1935, 975));
+    cmdparti->setObjectName(QString::fromLatin1(vaiFrminizio.posto.nome));
+    cmdparti->setGeometry(rettangolo(vaiFrminizio.posto));
     cmdparti->setFont(carattere({QStringLiteral("Boink LET")}, 36));
 
     // The credit line stands at its natural size on the window's own background.
-    Image1 = creaArea(*this, "Image1", daTwips(120, 7080, 1230, 165));
+    Image1 = creaArea(*this, firmaFrminizio.posto.nome, rettangolo(firmaFrminizio.posto));
     Image1->setAutoFillBackground(false);
 
-    Picture1->setDisegno(disegnoSvg(QStringLiteral("titolo")));
-    Picture2->setDisegno(disegnoSvg(QStringLiteral("ragazzo")));
-    cmdparti->setDisegno(disegnoSvg(QStringLiteral("vai")), dimensioneNaturale(QStringLiteral("vai")));
-    Image1->setDisegno(disegnoNaturale(QStringLiteral("firma")));
+    Picture1->setDisegno(disegnoSvg(QString::fromLatin1(titoloFrminizio.disegno)));
+    Picture2->setDisegno(disegnoSvg(QString::fromLatin1(ragazzoFrminizio.disegno)));
+    const QString vai = QString::fromLatin1(vaiFrminizio.disegno);
+    cmdparti->setDisegno(disegnoSvg(vai), dimensioneNaturale(vai));
+    Image1->setDisegno(disegnoNaturale(QString::fromLatin1(firmaFrminizio.disegno)));
     setWindowIcon(iconaFinestra());
 
     setTabOrder(cmdesci, cmdparti);
@@ -59,7 +62,7 @@ Frminizio::Frminizio()
     connect(cmdparti, &QPushButton::clicked, this, &Frminizio::cmdparti_Click);
     connect(cmdesci, &QPushButton::clicked, this, &Frminizio::cmdesci_Click);
 
-    preparaAusili(*this, "Inizio", ausili);
+    preparaAusili(*this, QT_TRANSLATE_NOOP("zefiranda::Frminizio", "Inizio"), ausili);
 }
 
 void Frminizio::Form_Load()

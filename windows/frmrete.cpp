@@ -56,29 +56,43 @@ constexpr std::array<Area, 20> aree{{
     {{"Picture17", 240, 840, 855, 255}, blu},
     {{"Picture18", 2520, 480, 255, 975}, rossa},
     {{"Picture19", 4200, 480, 975, 975}, Freccia::GiallaLegenda},
-    {{"Picture20", 6600, 480, 2895, 5175}, std::nullopt},
+    {pallonciniFrmrete.posto, std::nullopt},
 }};
 
 // What screen readers say about the controls; the boxes go by their place in the grid.
 constexpr VoceAusili ausili[] = {
-    {"txt1", Ausilio::Controllo, "Casella in alto a sinistra, numero di partenza", "Riga 1, colonna 1"},
-    {"txt2", Ausilio::Controllo, "Casella in alto al centro", "Riga 1, colonna 2"},
-    {"txt3", Ausilio::Controllo, "Casella in alto a destra", "Riga 1, colonna 3"},
-    {"txt4", Ausilio::Controllo, "Casella al centro a sinistra", "Riga 2, colonna 1"},
-    {"txt5", Ausilio::Controllo, "Casella al centro", "Riga 2, colonna 2"},
-    {"txt6", Ausilio::Controllo, "Casella al centro a destra", "Riga 2, colonna 3"},
-    {"txt7", Ausilio::Controllo, "Casella in basso a sinistra", "Riga 3, colonna 1"},
-    {"txt8", Ausilio::Controllo, "Casella in basso al centro", "Riga 3, colonna 2"},
-    {"txt9", Ausilio::Controllo, "Casella in basso a destra", "Riga 3, colonna 3"},
-    {"lblcomblu", Ausilio::Didascalia, "Freccia blu", "Che cosa fa ogni freccia blu, da sinistra a destra"},
-    {"lblcomrossa", Ausilio::Didascalia, "Freccia rossa", "Che cosa fa ogni freccia rossa, dall'alto in basso"},
-    {"Label1", Ausilio::Didascalia, "Freccia gialla"},
-    {"txtcomgialla", Ausilio::Controllo, "Operatore della freccia gialla",
-     "Scrivi che cosa fa ogni freccia gialla: il segno e il numero"},
+    {"txt1", Ausilio::Controllo,
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella in alto a sinistra, numero di partenza"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 1, colonna 1")},
+    {"txt2", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella in alto al centro"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 1, colonna 2")},
+    {"txt3", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella in alto a destra"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 1, colonna 3")},
+    {"txt4", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella al centro a sinistra"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 2, colonna 1")},
+    {"txt5", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella al centro"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 2, colonna 2")},
+    {"txt6", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella al centro a destra"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 2, colonna 3")},
+    {"txt7", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella in basso a sinistra"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 3, colonna 1")},
+    {"txt8", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella in basso al centro"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 3, colonna 2")},
+    {"txt9", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Casella in basso a destra"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Riga 3, colonna 3")},
+    {"lblcomblu", Ausilio::Didascalia, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Freccia blu"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Che cosa fa ogni freccia blu, da sinistra a destra")},
+    {"lblcomrossa", Ausilio::Didascalia, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Freccia rossa"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Che cosa fa ogni freccia rossa, dall'alto in basso")},
+    {"Label1", Ausilio::Didascalia, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Freccia gialla")},
+    {"txtcomgialla", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Operatore della freccia gialla"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Scrivi che cosa fa ogni freccia gialla: il segno e il numero")},
     {"txtcg", Ausilio::Nascosto},
-    {"lblmess", Ausilio::Messaggio, nullptr, "Messaggio"},
-    {"cmdconferma", Ausilio::Controllo, "Conferma", "Controlla le caselle"},
-    {"cmdfine", Ausilio::Controllo, "Fine", "Chiude il programma"},
+    {"lblmess", Ausilio::Messaggio, nullptr, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Messaggio")},
+    {"cmdconferma", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Conferma"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Controlla le caselle")},
+    {"cmdfine", Ausilio::Controllo, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Fine"),
+     QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Chiude il programma")},
 };
 
 // The labels whose fonts are fitted to them.
@@ -95,11 +109,6 @@ QStringList didascalie()
         for (int passo = 1; passo <= 10; ++passo)
             testi << didascaliaPasso(segno, passo);
     return testi;
-}
-
-QRect rettangolo(const Posto& posto)
-{
-    return daTwips(posto.left, posto.top, posto.width, posto.height);
 }
 
 QFont carattereNodi()
@@ -130,7 +139,8 @@ void preparaFrmrete()
     const QFont legenda = adattaCarattere(carattereOperatori(), rettangolo(postoLblcomblu).width(), tutteLeDidascalie);
     pronti << legenda << adattaCarattere(legenda, rettangolo(postoLblcomrossa).width(), tutteLeDidascalie)
            << adattaCarattere(legenda, rettangolo(postoLabel1).width(), {QStringLiteral("=")})
-           << adattaCarattere(carattereMessaggi(), rettangolo(postoLblmess).width(), {messaggioAttento, messaggioBravo})
+           << adattaCarattere(carattereMessaggi(), rettangolo(postoLblmess).width(),
+                              {messaggioAttento(), messaggioBravo()})
            << carattereNodi();
     for (const QFont& font : std::as_const(pronti))
         QFontMetricsF(font).height();
@@ -146,7 +156,7 @@ Frmrete::Frmrete(Estrazione sorgente, Orologio orologio)
         if (aree[i].freccia)
             Picture_[i]->setDisegno(disegnoFreccia(*aree[i].freccia));
     }
-    Picture(20)->setDisegno(disegnoSvg(QStringLiteral("palloncini")));
+    Picture(20)->setDisegno(disegnoSvg(QString::fromLatin1(pallonciniFrmrete.disegno)));
     setWindowIcon(iconaFinestra());
 
     lblcomblu = creaEtichetta(*this, "lblcomblu", rettangolo(postoLblcomblu), carattereOperatori());
@@ -177,13 +187,13 @@ Frmrete::Frmrete(Estrazione sorgente, Orologio orologio)
         legenda->setFont(lblcomblu->font());
     adattaLarghezza(*lblcomrossa, tutteLeDidascalie);
     adattaLarghezza(*Label1, {Label1->text()});
-    adattaLarghezza(*lblmess, {messaggioAttento, messaggioBravo});
+    adattaLarghezza(*lblmess, {messaggioAttento(), messaggioBravo()});
     QPalette blu = lblmess->palette();
     blu.setColor(QPalette::WindowText, inchiostroLblmess);
     lblmess->setPalette(blu);
 
-    cmdconferma = creaPulsante(*this, "cmdconferma", daTwips(7440, 6840, 975, 375), QStringLiteral("&Conferma"));
-    cmdfine = creaPulsante(*this, "cmdfine", daTwips(8640, 6840, 975, 375), QStringLiteral("&Fine"));
+    cmdconferma = creaPulsante(*this, "cmdconferma", daTwips(7440, 6840, 975, 375), tr("&Conferma"));
+    cmdfine = creaPulsante(*this, "cmdfine", daTwips(8640, 6840, 975, 375), tr("&Fine"));
 
     timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("timer"));
@@ -202,7 +212,7 @@ Frmrete::Frmrete(Estrazione sorgente, Orologio orologio)
     ordineTab({txt_[1], txt_[2], txt_[3], txt_[4], txt_[5], txt_[6], txt_[7], txt_[8], txtcomgialla, cmdconferma,
                cmdfine, txt_[0]});
 
-    preparaAusili(*this, "Rete dei numeri", ausili);
+    preparaAusili(*this, QT_TRANSLATE_NOOP("zefiranda::Frmrete", "Rete dei numeri"), ausili);
 }
 
 AreaImmagine* Frmrete::Picture(int numero) const
@@ -245,9 +255,9 @@ void Frmrete::cmdconferma_Click()
         txtcomgialla->setText(QString());
 
     if (sbagliate.errori > 0) {
-        mostraMessaggio(*lblmess, messaggioAttento);
+        mostraMessaggio(*lblmess, messaggioAttento());
     } else {
-        mostraMessaggio(*lblmess, messaggioBravo);
+        mostraMessaggio(*lblmess, messaggioBravo());
         for (QLineEdit* casella : txt_)
             casella->setText(QString());
         txtcomgialla->setText(QString());

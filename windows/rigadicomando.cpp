@@ -16,14 +16,18 @@ namespace {
 // Exit code of a command line the program does not understand.
 constexpr int esitoRigaSbagliata = 2;
 
-const QString aiuto = QStringLiteral("Uso: zefiranda [opzioni]\n"
-                                     "Addizioni e sottrazioni nella rete dei numeri, per la scuola primaria.\n"
-                                     "\n"
-                                     "Opzioni:\n"
-                                     "  -h, --help     mostra questo aiuto ed esce\n"
-                                     "  -v, --version  mostra la versione ed esce\n"
-                                     "\n"
-                                     "Valgono anche le opzioni di Qt, come -platform <nome> e -style <stile>.\n");
+QString aiuto()
+{
+    return QCoreApplication::translate("zefiranda::RigaDiComando",
+                                       "Uso: zefiranda [opzioni]\n"
+                                       "Addizioni e sottrazioni nella rete dei numeri, per la scuola primaria.\n"
+                                       "\n"
+                                       "Opzioni:\n"
+                                       "  -h, --help     mostra questo aiuto ed esce\n"
+                                       "  -v, --version  mostra la versione ed esce\n"
+                                       "\n"
+                                       "Valgono anche le opzioni di Qt, come -platform <nome> e -style <stile>.\n");
+}
 
 // Qt's own options, which the application object reads and removes later:
 // those of QGuiApplication, of QApplication and of the X11 platform.
@@ -48,7 +52,9 @@ RichiestaRigaDiComando errore(const QString& testo)
     RichiestaRigaDiComando richiesta;
     richiesta.avvia = false;
     richiesta.esito = esitoRigaSbagliata;
-    richiesta.errore = QStringLiteral("zefiranda: %1\nPer l'aiuto: zefiranda --help\n").arg(testo);
+    richiesta.errore =
+        QCoreApplication::translate("zefiranda::RigaDiComando", "zefiranda: %1\nPer l'aiuto: zefiranda --help\n")
+            .arg(testo);
     return richiesta;
 }
 
@@ -80,18 +86,21 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti)
         if (!sconosciute.isEmpty()) {
             const QString& nome = sconosciute.constFirst();
             const QString trattini = nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            return errore(QStringLiteral("opzione sconosciuta «%1%2»").arg(trattini, nome));
+            return errore(QCoreApplication::translate("zefiranda::RigaDiComando", "opzione sconosciuta «%1%2»")
+                              .arg(trattini, nome));
         }
         // The only other failure: the last option wants a value that is not there.
-        return errore(QStringLiteral("l'opzione «%1» vuole un valore").arg(argomenti.constLast()));
+        return errore(QCoreApplication::translate("zefiranda::RigaDiComando", "l'opzione «%1» vuole un valore")
+                          .arg(argomenti.constLast()));
     }
     if (!lettore.positionalArguments().isEmpty())
-        return errore(QStringLiteral("argomento non previsto «%1»").arg(lettore.positionalArguments().constFirst()));
+        return errore(QCoreApplication::translate("zefiranda::RigaDiComando", "argomento non previsto «%1»")
+                          .arg(lettore.positionalArguments().constFirst()));
 
     RichiestaRigaDiComando richiesta;
     if (lettore.isSet(opzioneAiuto)) {
         richiesta.avvia = false;
-        richiesta.testo = aiuto;
+        richiesta.testo = aiuto();
     } else if (lettore.isSet(opzioneVersione)) {
         richiesta.avvia = false;
         richiesta.testo = QStringLiteral("%1 %2\n").arg(identita::nome, identita::versione);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/schermo.h"
 
+#include <QByteArray>
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -69,21 +72,32 @@ void richiediSchermo(int argc, char* argv[])
     if (schermo.empty())
         schermo = variabile("DISPLAY");
     if (schermo.empty()) {
-        (void)std::fputs("zefiranda: impossibile aprire lo schermo (DISPLAY non impostato)\n", stderr);
+        const QByteArray testo =
+            QCoreApplication::translate("zefiranda::Schermo",
+                                        "zefiranda: impossibile aprire lo schermo (DISPLAY non impostato)\n")
+                .toLocal8Bit();
+        (void)std::fputs(testo.constData(), stderr);
         std::exit(1);
     }
     xcb_connection_t* connessione = xcb_connect(schermo.c_str(), nullptr);
     const bool aperto = xcb_connection_has_error(connessione) == 0;
     xcb_disconnect(connessione);
     if (!aperto) {
-        (void)std::fprintf(stderr, "zefiranda: impossibile aprire lo schermo \"%s\"\n", schermo.c_str());
+        // The display's name goes out as it came in, byte for byte.
+        QByteArray testo =
+            QCoreApplication::translate("zefiranda::Schermo", "zefiranda: impossibile aprire lo schermo \"%1\"\n")
+                .toLocal8Bit();
+        testo.replace("%1", QByteArray::fromStdString(schermo));
+        (void)std::fputs(testo.constData(), stderr);
         std::exit(1);
     }
 }
 
 #else
 
-void richiediSchermo(int, char*[]) { }
+void richiediSchermo(int, char*[])
+{
+}
 
 #endif
 

@@ -366,8 +366,8 @@ bool titolo(const QDir& cartella)
         std::map<long, double> bordoDestro;  // scanline -> right end of the ink so far
         for (size_t i = 0; i < lettere[r].size(); ++i) {
             const QPainterPath lettera = posto.map(lettere[r][i]);
-            Blocco b = blocco(lettera.translated(-lettera.boundingRect().left(), 0), profondita, tremito,
-                              double(3 * r + i));
+            Blocco b =
+                blocco(lettera.translated(-lettera.boundingRect().left(), 0), profondita, tremito, double(3 * r + i));
             std::map<long, std::pair<double, double>> estremi;
             for (const QPolygonF& anello : cresci(b.solido, bordo).toFillPolygons()) {
                 for (qsizetype k = 0; k + 1 < anello.size(); ++k) {

@@ -3,20 +3,13 @@
 // and writes the pixels for the program's resources (see preparati.h). Run by
 // the build for every drawing a window shows at a size known in advance.
 //
-//   zefiranda-prepara <drawing.svg> <output> <painting>... [--rapporti 1,2]
+//   zefiranda-prepara <drawing.svg> <output> [--rapporti 1,2]
 //
-// A painting is one of
-//   scatola=<W>x<H>,sfondo=<rrggbb>,posto=<X>,<Y>
-//       stretched to a box of W x H logical pixels filled with that colour,
-//       whose corner is at X, Y in its window (a picture area);
-//   naturale,posto=<X>,<Y>
-//       at its natural size, from X, Y;
-//   naturale,centro=<W>x<H>,posto=<X>,<Y>
-//       at its natural size, centred in a control of W x H at X, Y (a button
-//       that shows a drawing);
-// each at every pixel ratio listed (1 and 2 unless told). The shapes fall on
-// the device pixels a little differently at every place, so a painting is
-// prepared where its control shows it.
+// Where and how the windows show the drawing is read from their own table
+// (disegniFissi in windows/aspetto.h), one painting for every control that
+// shows it, each at every pixel ratio listed (1 and 2 unless told). The
+// shapes fall on the device pixels a little differently at every place, so a
+// painting is prepared where its control shows it.
 //
 // A painting with a background is one opaque image. One without is kept in
 // layers, each of shapes that share no pixel, so that the program lays it
@@ -24,9 +17,11 @@
 // painting is checked against the SVG painted directly before it is written.
 #include "pictures/disegni.h"
 #include "pictures/preparati.h"
+#include "windows/aspetto.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -55,52 +50,23 @@ struct Pittura {
     std::exit(1);
 }
 
-QSizeF leggiMisura(const QString& testo, bool zeroAmmesso = false)
+// How a control shows the drawing, in logical pixels.
+Pittura pitturaDi(const DisegnoFisso& fisso)
 {
-    const QStringList parti = testo.split(u'x');
-    bool ok1 = false, ok2 = false;
-    if (parti.size() == 2) {
-        const QSizeF misura(parti[0].toDouble(&ok1), parti[1].toDouble(&ok2));
-        const double minimo = std::min(misura.width(), misura.height());
-        if (ok1 && ok2 && (zeroAmmesso ? minimo >= 0 : minimo > 0))
-            return misura;
-    }
-    fallisci(QStringLiteral("not a size: %1").arg(testo));
-}
-
-Pittura leggiPittura(const QString& testo)
-{
+    const QRect controllo = rettangolo(fisso.posto);
     Pittura pittura;
-    bool naturale = false, conPosto = false;
-    QStringList parti = testo.split(u',');
-    // "posto=X,Y" holds a comma of its own.
-    for (qsizetype i = 0; i + 1 < parti.size(); ++i)
-        if (parti[i].startsWith(QLatin1String("posto=")))
-            parti[i] += u',' + parti.takeAt(i + 1);
-    for (const QString& parte : parti) {
-        const QString chiave = parte.section(u'=', 0, 0), valore = parte.section(u'=', 1);
-        if (chiave == QLatin1String("naturale") && valore.isEmpty()) {
-            naturale = true;
-        } else if (chiave == QLatin1String("scatola")) {
-            pittura.scatola = leggiMisura(valore);
-        } else if (chiave == QLatin1String("posto")) {
-            const QSizeF posto = leggiMisura(QString(valore).replace(u',', u'x'), true);
-            pittura.posto = QPointF(posto.width(), posto.height());
-            conPosto = true;
-        } else if (chiave == QLatin1String("centro")) {
-            pittura.centro = leggiMisura(valore);
-        } else if (chiave == QLatin1String("sfondo")) {
-            bool ok = false;
-            const uint rgb = valore.toUInt(&ok, 16);
-            if (!ok || valore.size() != 6)
-                fallisci(QStringLiteral("not a colour: %1").arg(valore));
-            pittura.sfondo = 0xff000000u | rgb;
-        } else {
-            fallisci(QStringLiteral("not a painting: %1").arg(testo));
-        }
+    pittura.posto = controllo.topLeft();
+    switch (fisso.modo) {
+    case DisegnoFisso::Modo::Stirato:
+        pittura.scatola = controllo.size();
+        pittura.sfondo = fisso.sfondo.rgb();
+        break;
+    case DisegnoFisso::Modo::Centrato:
+        pittura.centro = controllo.size();
+        break;
+    case DisegnoFisso::Modo::Naturale:
+        break;
     }
-    if (naturale == !pittura.scatola.isEmpty() || (pittura.sfondo && naturale) || !conPosto)
-        fallisci(QStringLiteral("a painting is scatola=...,sfondo=...,posto=... or naturale,posto=...: %1").arg(testo));
     return pittura;
 }
 
@@ -331,8 +297,8 @@ int main(int argc, char* argv[])
         }
         argomenti.remove(opzione, 2);
     }
-    if (argomenti.size() < 3)
-        fallisci(QStringLiteral("usage: zefiranda-prepara <drawing.svg> <output> <painting>... [--rapporti 1,2]"));
+    if (argomenti.size() != 2)
+        fallisci(QStringLiteral("usage: zefiranda-prepara <drawing.svg> <output> [--rapporti 1,2]"));
 
     QFile entrata(argomenti[0]);
     if (!entrata.open(QIODevice::ReadOnly))
@@ -340,14 +306,19 @@ int main(int argc, char* argv[])
     const QByteArray svg = entrata.readAll();
     const QSizeF naturale = dimensioneSvg(svg);
 
+    const QString nome = QFileInfo(argomenti[0]).completeBaseName();
     QList<Variante> varianti;
-    for (const QString& testo : argomenti.mid(2)) {
-        const Pittura pittura = leggiPittura(testo);
+    for (const DisegnoFisso& fisso : disegniFissi) {
+        if (nome != QLatin1String(fisso.disegno))
+            continue;
+        const Pittura pittura = pitturaDi(fisso);
         if (pittura.scatola.isEmpty() && naturale.isEmpty())
             fallisci(QStringLiteral("%1 has no natural size").arg(argomenti[0]));
         for (double rapporto : rapporti)
             varianti.append(prepara(svg, naturale, pittura, rapporto));
     }
+    if (varianti.isEmpty())
+        fallisci(QStringLiteral("no window shows %1 at a place of its own").arg(nome));
 
     QFile uscita(argomenti[1]);
     if (!uscita.open(QIODevice::WriteOnly) || uscita.write(scriviVarianti(varianti)) < 0)
