@@ -493,7 +493,7 @@ void TstSchermiDensi::testiLeggibili_data()
         riga("frmrete", "lblcomblu", QStringLiteral("= + 10"));
         riga("frmrete", "lblcomrossa", QStringLiteral("= - 10"));
         riga("frmrete", "Label1", QStringLiteral("="));
-        riga("frmrete", "lblmess", messaggioAttento);
+        riga("frmrete", "lblmess", messaggioAttento());
         riga("frmrete", "cmdconferma", QString());
         riga("frmrete", "cmdfine", QString());
         riga("frminizio", "cmdesci", QString());
