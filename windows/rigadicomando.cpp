@@ -201,8 +201,14 @@ std::optional<int> eseguiRigaDiComando(int argc, char* argv[], bool& finestraSch
     if (richiesta.fileScheda.isEmpty() || richiesta.esito != 0)
         return richiesta.esito;
 
-    // Fonts need an application object, but no display: the offscreen platform has none.
+    // Fonts need an application object, but no display: the offscreen platform
+    // has none. Qt's own remarks (a missing runtime folder) would crowd the one
+    // line the program says.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+        if (tipo == QtFatalMsg || tipo == QtCriticalMsg)
+            stampa(testo + u'\n', stderr);
+    });
     const QGuiApplication applicazione(argc, argv);
     const QString sbaglio = scriviScheda(richiesta.fileScheda, richiesta.scheda);
     if (sbaglio.isEmpty())
