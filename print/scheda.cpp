@@ -142,7 +142,7 @@ void disegnaRete(QPainter& pittore, const ReteScheda& rete, int numero, bool sol
 {
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setPen(inchiostro);
-    pittore.setFont(caratteriTitoli(380, true));
+    pittore.setFont(caratteriTitoli(460, true));
     pittore.drawText(QRectF(0, 0, 1500, 440), Qt::AlignLeft | Qt::AlignTop, QString::number(numero));
 
     for (const FrecciaRete& freccia : frecceRete())
