@@ -3,6 +3,7 @@
 
 #include "pictures/icona.h"
 #include "widgets/misure.h"
+#include "widgets/posizione.h"
 #include "windows/aspetto.h"
 
 #include <QCheckBox>
@@ -33,7 +34,7 @@ Frmscheda::Frmscheda(QPrinter* stampante)
     setAutoFillBackground(true);
     setFont(carattere({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 12));
 
-    auto* titolo = new QLabel(tr("Una scheda di reti dei numeri da stampare, con le soluzioni in fondo."), this);
+    auto* titolo = new QLabel(tr("Una scheda di reti dei numeri da completare a matita."), this);
     titolo->setWordWrap(true);
 
     spnreti = new QSpinBox(this);
@@ -64,6 +65,9 @@ Frmscheda::Frmscheda(QPrinter* stampante)
     colonna->addWidget(titolo);
     colonna->addLayout(campi);
     colonna->addWidget(pulsanti);
+
+    adjustSize();
+    centraSulloSchermo(*this);
 
     connect(cmdstampa, &QPushButton::clicked, this, &Frmscheda::cmdstampa_Click);
     connect(cmdannulla, &QPushButton::clicked, this, &QWidget::close);
