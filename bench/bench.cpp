@@ -303,7 +303,8 @@ void misuraVerifiche(Verifiche& tempi)
 
     // A megabyte in every box, or as much as a box takes: wrong in all but
     // txt9, which reads as the right number.
-    const qsizetype mega = std::min<qsizetype>(qsizetype(1) << 20, casella(rete, QStringLiteral("txt9"))->maxLength());
+    const qsizetype mega =
+        std::min<qsizetype>(qsizetype(1) << 20, casella(rete, QStringLiteral("txt9"))->maxLength());
     tempi.caratteriMega = mega;
     tempi.testoMega = 10.0 * double(mega) * sizeof(QChar) / (1 << 20);
     const QString sette(mega, u'7');
@@ -428,8 +429,8 @@ std::string carico()
 
 // One row: the measure, the platform, the program's figure, its baselines
 // and their ratios, the target and whether it is met (empty: no target).
-void riga(const std::string& misura, const std::string& piattaforma, const std::string& nostro, const std::string& basi,
-          const std::string& rapporti, const std::string& obiettivo, int raggiunto = -1)
+void riga(const std::string& misura, const std::string& piattaforma, const std::string& nostro,
+          const std::string& basi, const std::string& rapporti, const std::string& obiettivo, int raggiunto = -1)
 {
     std::printf("| %s | %s | %s | %s | %s | %s | %s |\n", misura.c_str(), piattaforma.c_str(), nostro.c_str(),
                 basi.c_str(), rapporti.c_str(), obiettivo.c_str(),
@@ -504,7 +505,8 @@ int main(int argc, char* argv[])
     for (const Piattaforma& p : piattaforme) {
         const double rete = mediana(p.programma.rete), seconda = mediana(p.vuoto.rete);
         riga("start button pressed to the network window's first frame", p.descrizione, formato("%.1f ms", rete),
-             formato("%.1f ms bare second window", seconda), formato("%.2f ×", rete / seconda), "< 12 ms", rete < 12);
+             formato("%.1f ms bare second window", seconda), formato("%.2f ×", rete / seconda), "< 12 ms",
+             rete < 12);
     }
     for (const Piattaforma& p : piattaforme) {
         const double memoria = mediana(p.programma.memoria), nuda = mediana(p.vuoto.memoria);
@@ -528,8 +530,8 @@ int main(int argc, char* argv[])
         : formato("every box full (%.0f characters, all a box takes)", double(verifiche.caratteriMega));
     riga("check and repaint, " + pieno, "offscreen", formato("%.1f ms", mega), base,
          formato("%.0f ×", mega / ridisegno), "< 16 ms", mega < 16);
-    riga("… of which the check itself", "offscreen", formato("%.2f ms", mediana(verifiche.megaSoloVerifica)), "", "",
-         "");
+    riga("… of which the check itself", "offscreen", formato("%.2f ms", mediana(verifiche.megaSoloVerifica)), "",
+         "", "");
     riga("… painting one full box", "offscreen", formato("%.1f ms", mediana(verifiche.casellaMega)), "", "", "");
     const double incolla = mediana(verifiche.incolla50);
     riga("50 MB pasted into a box, to the repaint", "offscreen", formato("%.0f ms", incolla), "", "", "< 500 ms",
@@ -540,23 +542,25 @@ int main(int argc, char* argv[])
     riga("… peak resident memory over those checks", "offscreen", formato("%.1f MiB", verifiche.piccoMega),
          formato("%.1f MiB of text in the ten boxes; ", verifiche.testoMega)
              + formato("%.1f MiB resident before", verifiche.residenteMega),
-         formato("%.1f × the text added", (verifiche.piccoMega - verifiche.residenteMega) / verifiche.testoMega), "");
+         formato("%.1f × the text added", (verifiche.piccoMega - verifiche.residenteMega) / verifiche.testoMega),
+         "");
 
     const double esercizi = mediana(generazioni.esercizi), estrazioni = mediana(generazioni.estrazioni);
     riga("1,000,000 puzzles generated", "", formato("%.0f ms", esercizi),
-         formato("%.0f ms for their 5,000,000 draws alone", estrazioni), formato("%.2f ×", esercizi / estrazioni), "");
+         formato("%.0f ms for their 5,000,000 draws alone", estrazioni), formato("%.2f ×", esercizi / estrazioni),
+         "");
 
     const double primaScheda = schede.tempi.front();
     const double scheda = mediana(schede.tempi);
-    riga("worksheet of 60 networks with solutions written (PDF, A4, 15 pages)", "offscreen", formato("%.0f ms", scheda),
-         formato("%.0f ms the first, fonts loaded", primaScheda), "", "< 1000 ms",
+    riga("worksheet of 60 networks with solutions written (PDF, A4, 15 pages)", "offscreen",
+         formato("%.0f ms", scheda), formato("%.0f ms the first, fonts loaded", primaScheda), "", "< 1000 ms",
          std::max(scheda, primaScheda) < 1000);
     riga("… its file", "", formato("%.0f KiB", schede.kib), "", "", "≤ 500 KB", schede.kib * 1024 <= 500'000);
 
     std::printf("\nWorst of the runs:");
     for (const Piattaforma& p : piattaforme)
-        std::printf(" %s start %.1f ms (bare %.1f), network window %.1f ms;", p.descrizione, massimo(p.programma.avvio),
-                    massimo(p.vuoto.avvio), massimo(p.programma.rete));
+        std::printf(" %s start %.1f ms (bare %.1f), network window %.1f ms;", p.descrizione,
+                    massimo(p.programma.avvio), massimo(p.vuoto.avvio), massimo(p.programma.rete));
     std::printf(" ordinary check %.2f ms, full-box check %.1f ms.\n",
                 std::max(massimo(verifiche.dueSbagliate), massimo(verifiche.tutteGiuste)), massimo(verifiche.mega));
     return 0;
