@@ -32,10 +32,16 @@ QString esegui(const QString& programma, const QStringList& argomenti, int attes
     return processo.exitCode() == atteso ? QString::fromUtf8(processo.readAllStandardOutput()) : QStringLiteral("!");
 }
 
-QString scheda(const QTemporaryDir& cartella, const QStringList& argomenti)
+QStringList parole(const char* testo)
 {
-    const QString file = cartella.filePath(argomenti.join(u'_').remove(u'-') + QStringLiteral(".pdf"));
-    esegui(QStringLiteral(PROGRAMMA), QStringList{QStringLiteral("--scheda"), file} + argomenti);
+    return QString::fromUtf8(testo).split(u' ', Qt::SkipEmptyParts);
+}
+
+// Writes a worksheet with the program file; the PDF's path.
+QString scheda(const QTemporaryDir& cartella, const char* argomenti)
+{
+    const QString file = cartella.filePath(QString::fromUtf8(argomenti).remove(u'-') + QStringLiteral(".pdf"));
+    esegui(QStringLiteral(PROGRAMMA), QStringList{QStringLiteral("--scheda"), file} + parole(argomenti));
     return file;
 }
 
@@ -43,12 +49,13 @@ QString scheda(const QTemporaryDir& cartella, const QStringList& argomenti)
 QString testoIn(const QString& pdf, int pagina, const QRectF& r)
 {
     const QRect q = r.toAlignedRect();
-    const QString n = QString::number(pagina + 1);
-    return esegui(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-raw"), QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-x"),
-                   QString::number(q.x()), QStringLiteral("-y"), QString::number(q.y()), QStringLiteral("-W"),
-                   QString::number(q.width()), QStringLiteral("-H"), QString::number(q.height()), pdf,
-                   QStringLiteral("-")})
+    const QString opzioni = QStringLiteral("-raw -f %1 -l %1 -x %2 -y %3 -W %4 -H %5")
+                                .arg(pagina + 1)
+                                .arg(q.x())
+                                .arg(q.y())
+                                .arg(q.width())
+                                .arg(q.height());
+    return esegui(QStringLiteral("pdftotext"), opzioni.split(u' ') + QStringList{pdf, QStringLiteral("-")})
         .simplified();
 }
 
@@ -101,8 +108,7 @@ void TstScheda::testi()
         for (int nodo = 1; nodo <= 9; ++nodo)
             soluzione += u' ' + testoNumero(attesa.esercizio.nodo(nodo));
     }
-    const QString pdf = scheda(
-        cartella_, {QStringLiteral("--seme"), QStringLiteral("48213"), QStringLiteral("--reti"), QStringLiteral("60")});
+    const QString pdf = scheda(cartella_, "--seme 48213 --reti 60");
     for (const bool soluzioni : {false, true}) {
         const PostoRete posto = postoRete(richiesta, rete, soluzioni);
         QCOMPARE(testoIn(pdf, posto.pagina, posto.mappa.mapRect(areaRete())), soluzioni ? soluzione : esercizio);
@@ -115,30 +121,28 @@ void TstScheda::testi()
 
 void TstScheda::pagine_data()
 {
-    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<QByteArray>("argomenti");
     QTest::addColumn<QString>("pagine");
     QTest::addColumn<QString>("formato");
-    const QString a4 = QStringLiteral("595 x 842 pts (A4)");
-    const QString letter = QStringLiteral("612 x 792 pts (letter)");
-    const auto reti = [](const char* n) { return QStringList{QStringLiteral("--reti"), QString::fromLatin1(n)}; };
-    const QString senza = QStringLiteral("--senza-soluzioni");
-    QTest::newRow("1") << reti("1") << QStringLiteral("2") << a4;
-    QTest::newRow("1 without solutions") << reti("1") + QStringList{senza} << QStringLiteral("1") << a4;
-    QTest::newRow("6 by default") << QStringList{} << QStringLiteral("2") << a4;
-    QTest::newRow("6 without solutions") << QStringList{senza} << QStringLiteral("1") << a4;
-    QTest::newRow("7") << reti("7") << QStringLiteral("3") << a4;
-    QTest::newRow("60") << reti("60") << QStringLiteral("15") << a4;
-    QTest::newRow("60 without solutions") << reti("60") + QStringList{senza} << QStringLiteral("10") << a4;
-    QTest::newRow("Letter") << QStringList{QStringLiteral("--formato"), QStringLiteral("Letter")} << QStringLiteral("2")
-                            << letter;
+    const auto riga = [](const char* argomenti, const char* pagine, const char* formato) {
+        QTest::newRow(argomenti) << QByteArray(argomenti) << QString::fromUtf8(pagine) << QString::fromUtf8(formato);
+    };
+    riga("--reti 1", "2", "595 x 842 pts (A4)");
+    riga("--reti 1 --senza-soluzioni", "1", "595 x 842 pts (A4)");
+    riga("", "2", "595 x 842 pts (A4)");
+    riga("--senza-soluzioni", "1", "595 x 842 pts (A4)");
+    riga("--reti 7", "3", "595 x 842 pts (A4)");
+    riga("--reti 60", "15", "595 x 842 pts (A4)");
+    riga("--reti 60 --senza-soluzioni", "10", "595 x 842 pts (A4)");
+    riga("--formato Letter", "2", "612 x 792 pts (letter)");
 }
 
 void TstScheda::pagine()
 {
-    QFETCH(QStringList, argomenti);
+    QFETCH(QByteArray, argomenti);
     QFETCH(QString, pagine);
     QFETCH(QString, formato);
-    const QString info = esegui(QStringLiteral("pdfinfo"), {scheda(cartella_, argomenti)});
+    const QString info = esegui(QStringLiteral("pdfinfo"), {scheda(cartella_, argomenti.constData())});
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("\nPages: +%1\n").arg(pagine))), qPrintable(info));
     QVERIFY2(info.contains(
                  QRegularExpression(QStringLiteral("\nPage size: +%1\n").arg(QRegularExpression::escape(formato)))),
@@ -148,7 +152,7 @@ void TstScheda::pagine()
 void TstScheda::caratteri()
 {
     const QStringList righe =
-        esegui(QStringLiteral("pdffonts"), {scheda(cartella_, {})}).split(u'\n', Qt::SkipEmptyParts);
+        esegui(QStringLiteral("pdffonts"), {scheda(cartella_, "")}).split(u'\n', Qt::SkipEmptyParts);
     QVERIFY(righe.size() > 2);
     for (const QString& riga : righe.mid(2))
         QVERIFY2(riga.mid(righe.at(0).indexOf(QStringLiteral("emb"))).startsWith(QStringLiteral("yes")),
@@ -159,28 +163,21 @@ void TstScheda::caratteri()
 // arrow holds a pixel three times darker than the paper (relative luminance).
 void TstScheda::frecce()
 {
-    const QString pdf = scheda(cartella_, {QStringLiteral("--seme"), QStringLiteral("7")});
+    const QString pdf = scheda(cartella_, "--seme 7");
     const QString base = cartella_.filePath(QStringLiteral("pagina"));
-    const auto rendi = [&](const QString& nome, const QStringList& opzioni) {
-        esegui(QStringLiteral("pdftoppm"),
-               opzioni
-                   + QStringList{QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"), QStringLiteral("1"),
-                                 QStringLiteral("-singlefile"), pdf, base + nome});
-        return QImage(base + nome + (opzioni.isEmpty() ? QStringLiteral(".ppm") : QStringLiteral(".pgm")));
+    const auto rendi = [&](const char* opzioni, const char* estensione) {
+        esegui(QStringLiteral("pdftoppm"), parole(opzioni) + QStringList{pdf, base});
+        return QImage(base + QString::fromLatin1(estensione));
     };
-    const QImage colore = rendi(QStringLiteral("c"), {});
-    const QImage grigio = rendi(QStringLiteral("g"), {QStringLiteral("-gray")});
+    const QImage colore = rendi("-r 100 -f 1 -singlefile", ".ppm");
+    const QImage grigio = rendi("-r 100 -f 1 -singlefile -gray", ".pgm");
     QVERIFY(!colore.isNull() && !grigio.isNull());
     for (const Freccia freccia : {Freccia::Blu, Freccia::Rossa, Freccia::GiallaRete}) {
         const QColor atteso = coloreFreccia(freccia);
         int trovati = 0;
         for (int y = 0; y < colore.height(); ++y)
-            for (int x = 0; x < colore.width(); ++x) {
-                const QColor c = colore.pixelColor(x, y);
-                trovati += std::abs(c.red() - atteso.red()) + std::abs(c.green() - atteso.green())
-                        + std::abs(c.blue() - atteso.blue())
-                    < 30;
-            }
+            for (int x = 0; x < colore.width(); ++x)
+                trovati += QColor(colore.pixel(x, y)) == atteso;
         QVERIFY2(trovati > 200, qPrintable(atteso.name()));
     }
     const auto luminanza = [](int g) {
@@ -203,52 +200,47 @@ void TstScheda::frecce()
 
 void TstScheda::sbagli_data()
 {
-    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<QByteArray>("argomenti");  // %1: a fresh folder holding s.pdf and pieno/s.pdf
     QTest::addColumn<int>("esito");
     QTest::addColumn<QString>("errore");
-    const auto riga = [](const char* nome, QStringList argomenti, int esito, const char* errore) {
-        QTest::newRow(nome) << argomenti << esito << QString::fromUtf8(errore);
+    const auto riga = [](const char* argomenti, int esito, const char* errore) {
+        QTest::newRow(argomenti) << QByteArray(argomenti) << esito << QString::fromUtf8(errore);
     };
-    const QString file = QStringLiteral("--scheda=%1/s.pdf");
-    riga("reti 0", {file, "--reti", "0"}, 2, "numero di reti non valido «0»");
-    riga("reti -1", {file, "--reti", "-1"}, 2, "numero di reti non valido «-1»");
-    riga("reti 61", {file, "--reti", "61"}, 2, "numero di reti non valido «61»");
-    riga("reti sei", {file, "--reti", "sei"}, 2, "numero di reti non valido «sei»");
-    riga("reti without a value", {file, "--reti"}, 2, "l'opzione «--reti» vuole un valore");
-    riga("seed not whole", {file, "--seme", "4.5"}, 2, "seme non valido «4.5»");
-    riga("seed negative", {file, "--seme", "-4"}, 2, "seme non valido «-4»");
-    riga("seed too large", {file, "--seme", "1000000000"}, 2, "seme non valido «1000000000»");
-    riga("paper A5", {file, "--formato", "A5"}, 2, "formato della carta sconosciuto «A5»");
-    riga("folder missing", {QStringLiteral("--scheda=%1/manca/s.pdf")}, 1, "la cartella di «");
-    riga("folder takes no files", {QStringLiteral("--scheda=/proc/s.pdf")}, 1,
-         "non posso scrivere nella cartella di «/proc/s.pdf»");
-    riga("a folder", {QStringLiteral("--scheda=%1")}, 1, "è una cartella, non un file");
-    riga("full disk", {QStringLiteral("--scheda=%1/pieno/s.pdf"), "--reti", "60"}, 1, "per intero (il disco è pieno?)");
+    riga("--scheda=%1/s.pdf --reti 0", 2, "numero di reti non valido «0»");
+    riga("--scheda=%1/s.pdf --reti -1", 2, "numero di reti non valido «-1»");
+    riga("--scheda=%1/s.pdf --reti 61", 2, "numero di reti non valido «61»");
+    riga("--scheda=%1/s.pdf --reti sei", 2, "numero di reti non valido «sei»");
+    riga("--scheda=%1/s.pdf --reti", 2, "l'opzione «--reti» vuole un valore");
+    riga("--scheda=%1/s.pdf --seme 4.5", 2, "seme non valido «4.5»");
+    riga("--scheda=%1/s.pdf --seme -4", 2, "seme non valido «-4»");
+    riga("--scheda=%1/s.pdf --seme 1000000000", 2, "seme non valido «1000000000»");
+    riga("--scheda=%1/s.pdf --formato A5", 2, "formato della carta sconosciuto «A5»");
+    riga("--reti 5", 2, "l'opzione «--reti» vale solo insieme a --scheda");
+    riga("--scheda=%1/manca/s.pdf", 1, "la cartella di «");
+    riga("--scheda=/proc/s.pdf", 1, "non posso scrivere nella cartella di «/proc/s.pdf»");
+    riga("--scheda=%1", 1, "è una cartella, non un file");
+    riga("--scheda=%1/pieno/s.pdf --reti 60", 1, "per intero (il disco è pieno?)");
 }
 
 // One line on standard error, and the folder as it was: a sheet already there stays whole.
 void TstScheda::sbagli()
 {
-    QFETCH(QStringList, argomenti);
+    QFETCH(QByteArray, argomenti);
     QFETCH(int, esito);
     QFETCH(QString, errore);
     QTemporaryDir cartella;
     const QString pieno = cartella.filePath(QStringLiteral("pieno"));
     QDir().mkdir(pieno);
-    const bool montato = QString::fromUtf8(QTest::currentDataTag()) == QLatin1String("full disk");
-    if (montato
-        && QProcess::execute(QStringLiteral("mount"),
-                             {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                              QStringLiteral("size=20k"), QStringLiteral("tmpfs"), pieno})
-            != 0)
+    const bool montato = argomenti.contains("pieno");
+    if (montato && QProcess::execute(QStringLiteral("mount"), parole("-t tmpfs -o size=20k tmpfs") << pieno) != 0)
         QSKIP("a small tmpfs cannot be mounted here: the full disk is left to a check by hand");
     for (const QString& cartellaScheda : {cartella.path(), pieno}) {
         QFile vecchia(cartellaScheda + QStringLiteral("/s.pdf"));
         QVERIFY(vecchia.open(QIODevice::WriteOnly) && vecchia.write("vecchia") == 7);
     }
     QString messaggi;
-    argomenti.first().replace(QStringLiteral("%1"), cartella.path());
-    esegui(QStringLiteral(PROGRAMMA), argomenti, esito, &messaggi);
+    esegui(QStringLiteral(PROGRAMMA), parole(argomenti.replace("%1", cartella.path().toUtf8()).constData()), esito,
+           &messaggi);
     for (const QString& cartellaScheda : {cartella.path(), pieno}) {
         QFile vecchia(cartellaScheda + QStringLiteral("/s.pdf"));
         QVERIFY(vecchia.open(QIODevice::ReadOnly) && vecchia.readAll() == "vecchia");
