@@ -39,7 +39,8 @@ constexpr QRectF casellaGialla(5520, 640, 1150, 620);
 
 QRectF casella(int indice)
 {
-    const QPointF centro = centroTxt1 + QPointF(passoGriglia * (indice % 3), passoGriglia * (indice / 3));
+    const int riga = indice / 3;
+    const QPointF centro = centroTxt1 + QPointF(passoGriglia * (indice % 3), passoGriglia * riga);
     return {centro.x() - latoCasella / 2, centro.y() - latoCasella / 2, latoCasella, latoCasella};
 }
 
@@ -214,7 +215,8 @@ PostoRete postoRete(const Scheda& scheda, int indice, bool soluzione)
     const double scala =
         std::min((larghezza - spazio) / area.width(), (altezza - spazio) / area.height());  // points per twip
     const double x = margine + larghezza * (posto % g.colonne) + (larghezza - scala * area.width()) / 2;
-    const double y = cimaCorpo + altezza * (posto / g.colonne) + (altezza - scala * area.height()) / 2;
+    const int riga = posto / g.colonne;
+    const double y = cimaCorpo + altezza * riga + (altezza - scala * area.height()) / 2;
     return {pagina, QTransform::fromTranslate(x, y).scale(scala, scala)};
 }
 
