@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/finestre.h"
+#include "windows/frmscheda.h"
 #include "windows/lingua.h"
 #include "windows/programma.h"
 #include "windows/rigadicomando.h"
@@ -9,13 +10,17 @@
 
 int main(int argc, char* argv[])
 {
-    if (const auto esito = zefiranda::eseguiRigaDiComando(argc, argv))
+    bool scheda = false;
+    if (const auto esito = zefiranda::eseguiRigaDiComando(argc, argv, scheda))
         return *esito;
     zefiranda::richiediSchermo(argc, argv);
     zefiranda::impostaIdentita();
     QApplication applicazione(argc, argv);
     zefiranda::caricaTraduzioniQt();
-    zefiranda::avviaProgramma();
+    if (scheda)
+        (new zefiranda::Frmscheda)->show();
+    else
+        zefiranda::avviaProgramma();
     const int esito = applicazione.exec();
     zefiranda::distruggiFinestre();
     return esito;

@@ -16,17 +16,29 @@ namespace {
 // Exit code of a command line the program does not understand.
 constexpr int esitoRigaSbagliata = 2;
 
+// Exit code of a worksheet that could not be written.
+constexpr int esitoFileSbagliato = 1;
+
 QString aiuto()
 {
-    return QCoreApplication::translate("zefiranda::RigaDiComando",
-                                       "Uso: zefiranda [opzioni]\n"
-                                       "Addizioni e sottrazioni nella rete dei numeri, per la scuola primaria.\n"
-                                       "\n"
-                                       "Opzioni:\n"
-                                       "  -h, --help     mostra questo aiuto ed esce\n"
-                                       "  -v, --version  mostra la versione ed esce\n"
-                                       "\n"
-                                       "Valgono anche le opzioni di Qt, come -platform <nome> e -style <stile>.\n");
+    return QCoreApplication::translate(
+        "zefiranda::RigaDiComando",
+        "Uso: zefiranda [opzioni]\n"
+        "Addizioni e sottrazioni nella rete dei numeri, per la scuola primaria.\n"
+        "\n"
+        "Opzioni:\n"
+        "  -h, --help           mostra questo aiuto ed esce\n"
+        "  -v, --version        mostra la versione ed esce\n"
+        "  --stampa             apre la finestra che prepara una scheda da stampare\n"
+        "  --scheda FILE.pdf    scrive in FILE.pdf una scheda di reti da stampare, con le\n"
+        "                       soluzioni, ed esce senza aprire finestre né chiedere uno schermo\n"
+        "  --reti N             quante reti nella scheda, da 1 a 60 (se manca: 6)\n"
+        "  --seme S             il seme della scheda, da 0 a 999999999: lo stesso seme dà\n"
+        "                       la stessa scheda (se manca: preso dall'orologio)\n"
+        "  --senza-soluzioni    la scheda senza le pagine delle soluzioni\n"
+        "  --formato A4|Letter  il formato della carta (se manca: A4)\n"
+        "\n"
+        "Valgono anche le opzioni di Qt, come -platform <nome> e -style <stile>.\n");
 }
 
 // Qt's own options, which the application object reads and removes later:
@@ -58,6 +70,62 @@ RichiestaRigaDiComando errore(const QString& testo)
     return richiesta;
 }
 
+// A mistake in the worksheet's options: one line, naming the option's value.
+RichiestaRigaDiComando erroreScheda(const QString& testo)
+{
+    RichiestaRigaDiComando richiesta = errore(testo);
+    richiesta.errore = QStringLiteral("zefiranda: %1\n").arg(testo);
+    return richiesta;
+}
+
+const QStringList opzioniScheda{QStringLiteral("reti"), QStringLiteral("seme"), QStringLiteral("formato"),
+                                QStringLiteral("senza-soluzioni")};
+
+// The worksheet's options, read into the request; an empty text when all are right.
+QString leggiScheda(const QCommandLineParser& lettore, RichiestaRigaDiComando& richiesta)
+{
+    Scheda& scheda = richiesta.scheda;
+    richiesta.fileScheda = lettore.value(QStringLiteral("scheda"));
+    if (richiesta.fileScheda.isEmpty())
+        return QCoreApplication::translate("zefiranda::RigaDiComando", "manca il nome del file della scheda");
+    if (lettore.isSet(QStringLiteral("reti"))) {
+        const QString testo = lettore.value(QStringLiteral("reti"));
+        bool numero = false;
+        scheda.reti = testo.toInt(&numero);
+        if (!numero || scheda.reti < retiMinime || scheda.reti > retiMassime)
+            return QCoreApplication::translate("zefiranda::RigaDiComando",
+                                               "numero di reti non valido «%1»: serve un numero intero da %2 a %3")
+                .arg(testo)
+                .arg(retiMinime)
+                .arg(retiMassime);
+    }
+    if (lettore.isSet(QStringLiteral("seme"))) {
+        const QString testo = lettore.value(QStringLiteral("seme"));
+        bool numero = false;
+        scheda.seme = testo.toULongLong(&numero);
+        if (!numero || testo.startsWith(u'+') || scheda.seme > semeMassimo)
+            return QCoreApplication::translate("zefiranda::RigaDiComando",
+                                               "seme non valido «%1»: serve un numero intero da 0 a %2")
+                .arg(testo)
+                .arg(semeMassimo);
+    } else {
+        scheda.seme = semeDallOrologio();
+    }
+    scheda.soluzioni = !lettore.isSet(QStringLiteral("senza-soluzioni"));
+    if (lettore.isSet(QStringLiteral("formato"))) {
+        const QString testo = lettore.value(QStringLiteral("formato"));
+        if (testo.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
+            scheda.formato = Formato::A4;
+        else if (testo.compare(QStringLiteral("Letter"), Qt::CaseInsensitive) == 0)
+            scheda.formato = Formato::Letter;
+        else
+            return QCoreApplication::translate("zefiranda::RigaDiComando",
+                                               "formato della carta sconosciuto «%1»: si può scegliere A4 o Letter")
+                .arg(testo);
+    }
+    return {};
+}
+
 void stampa(const QString& testo, std::FILE* flusso)
 {
     if (testo.isEmpty())
@@ -79,6 +147,10 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti)
     const QCommandLineOption opzioneVersione({QStringLiteral("v"), QStringLiteral("version")}, QString());
     lettore.addOption(opzioneAiuto);
     lettore.addOption(opzioneVersione);
+    for (const char* nome : {"scheda", "reti", "seme", "formato"})
+        lettore.addOption(QCommandLineOption(QString::fromLatin1(nome), QString(), QStringLiteral("valore")));
+    for (const char* nome : {"senza-soluzioni", "stampa"})
+        lettore.addOption(QCommandLineOption(QString::fromLatin1(nome)));
     aggiungiOpzioniQt(lettore);
 
     if (!lettore.parse(argomenti)) {
@@ -90,8 +162,12 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti)
                               .arg(trattini, nome));
         }
         // The only other failure: the last option wants a value that is not there.
-        return errore(QCoreApplication::translate("zefiranda::RigaDiComando", "l'opzione «%1» vuole un valore")
-                          .arg(argomenti.constLast()));
+        const QString& ultima = argomenti.constLast();
+        if (ultima == QLatin1String("--scheda") || opzioniScheda.contains(ultima.mid(2)))
+            return erroreScheda(
+                QCoreApplication::translate("zefiranda::RigaDiComando", "l'opzione «%1» vuole un valore").arg(ultima));
+        return errore(
+            QCoreApplication::translate("zefiranda::RigaDiComando", "l'opzione «%1» vuole un valore").arg(ultima));
     }
     if (!lettore.positionalArguments().isEmpty())
         return errore(QCoreApplication::translate("zefiranda::RigaDiComando", "argomento non previsto «%1»")
@@ -104,11 +180,23 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti)
     } else if (lettore.isSet(opzioneVersione)) {
         richiesta.avvia = false;
         richiesta.testo = QStringLiteral("%1 %2\n").arg(identita::nome, identita::versione);
+    } else if (lettore.isSet(QStringLiteral("scheda"))) {
+        const QString sbaglio = leggiScheda(lettore, richiesta);
+        if (!sbaglio.isEmpty())
+            return erroreScheda(sbaglio);
+        richiesta.avvia = false;
+    } else {
+        for (const QString& nome : opzioniScheda)
+            if (lettore.isSet(nome))
+                return erroreScheda(QCoreApplication::translate("zefiranda::RigaDiComando",
+                                                                "l'opzione «--%1» vale solo insieme a --scheda")
+                                        .arg(nome));
+        richiesta.stampa = lettore.isSet(QStringLiteral("stampa"));
     }
     return richiesta;
 }
 
-std::optional<int> eseguiRigaDiComando(int argc, char* argv[])
+std::optional<int> eseguiRigaDiComando(int argc, char* argv[], bool& finestraScheda)
 {
     QStringList argomenti;
     for (int i = 0; i < argc; ++i)
@@ -116,9 +204,26 @@ std::optional<int> eseguiRigaDiComando(int argc, char* argv[])
     const RichiestaRigaDiComando richiesta = leggiRigaDiComando(argomenti);
     stampa(richiesta.testo, stdout);
     stampa(richiesta.errore, stderr);
+    finestraScheda = richiesta.stampa;
     if (richiesta.avvia)
         return std::nullopt;
-    return richiesta.esito;
+    if (richiesta.fileScheda.isEmpty() || richiesta.esito != 0)
+        return richiesta.esito;
+
+    // Fonts need an application object, but no display: the offscreen platform
+    // has none. Qt's own remarks (a missing runtime folder) would crowd the one
+    // line the program says.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+        if (tipo == QtFatalMsg || tipo == QtCriticalMsg)
+            stampa(testo + u'\n', stderr);
+    });
+    const QGuiApplication applicazione(argc, argv);
+    const QString sbaglio = scriviScheda(richiesta.fileScheda, richiesta.scheda);
+    if (sbaglio.isEmpty())
+        return 0;
+    stampa(QStringLiteral("zefiranda: %1\n").arg(sbaglio), stderr);
+    return esitoFileSbagliato;
 }
 
 void impostaIdentita()
