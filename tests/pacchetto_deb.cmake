@@ -3,8 +3,10 @@
 # root, looks for everything it should hold and checks its control fields, then
 # runs lintian on it (any error or warning fails), hardening-check on its program and
 # appstreamcli on the metainfo as installed, beside its desktop entry and icons.
-#   cmake -DCOSTRUZIONE=build -DCARTELLA=dir -DLINTIAN=lintian -DHARDENING_CHECK=hardening-check
-#         -DAPPSTREAMCLI=appstreamcli -P pacchetto_deb.cmake
+# The program has no RUNPATH, and a second cpack run gives the same bytes. Last,
+# lintian on the source package made of the sources and debian/.
+#   cmake -DSORGENTI=. -DCOSTRUZIONE=build -DCARTELLA=dir -DLINTIAN=lintian -DHARDENING_CHECK=hardening-check
+#         -DAPPSTREAMCLI=appstreamcli -DREADELF=readelf -DDPKG_SOURCE=dpkg-source -P pacchetto_deb.cmake
 file(REMOVE_RECURSE ${CARTELLA})
 file(MAKE_DIRECTORY ${CARTELLA}/radice)
 
@@ -92,4 +94,40 @@ string(REGEX REPLACE "(^|\n) *I: [^\n]*: unknown-tag developer\n" "\\1" resto "$
 if(NOT esito EQUAL 0 OR resto MATCHES "(^|\n) *[EWI]: ")
     message(FATAL_ERROR "the installed metainfo does not validate:\n${metainfo}")
 endif()
-message(STATUS "${pacchetti}:\n${campi}\nlintian: ${uscita}\n${protezioni}")
+if(NOT READELF OR NOT DPKG_SOURCE)
+    message(FATAL_ERROR "readelf and dpkg-source (packages binutils, dpkg-dev) are needed: tools/setup test")
+endif()
+execute_process(COMMAND ${READELF} -d ${CARTELLA}/radice/usr/bin/zefiranda RESULT_VARIABLE esito OUTPUT_VARIABLE dinamica)
+if(NOT esito EQUAL 0 OR dinamica MATCHES "RUNPATH|RPATH")
+    message(FATAL_ERROR "the packaged program has a library search path of its own:\n${dinamica}")
+endif()
+
+# Made again a second later: every date in it is SOURCE_DATE_EPOCH's, not the clock's.
+execute_process(COMMAND ${CMAKE_COMMAND} -E sleep 1.1)
+execute_process(COMMAND cpack -G DEB --config ${COSTRUZIONE}/CPackConfig.cmake -B ${CARTELLA}/di_nuovo
+                RESULT_VARIABLE esito OUTPUT_VARIABLE uscita ERROR_VARIABLE uscita)
+get_filename_component(nome ${pacchetti} NAME)
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${pacchetti} ${CARTELLA}/di_nuovo/${nome} RESULT_VARIABLE diversi)
+if(NOT esito EQUAL 0 OR diversi)
+    message(FATAL_ERROR "a second cpack run gives a different package (diffoscope shows how):\n"
+                        "${pacchetti}\n${CARTELLA}/di_nuovo/${nome}\n${uscita}")
+endif()
+
+# The source package: the sources without debian/ as the upstream tarball, then debian/ beside them.
+set(albero ${CARTELLA}/zefiranda-1.00)
+file(COPY ${SORGENTI}/ DESTINATION ${albero} REGEX "^${SORGENTI}/(build[^/]*|debian|\\.git)$" EXCLUDE
+     REGEX "^${COSTRUZIONE}$" EXCLUDE)
+execute_process(COMMAND tar -cJf zefiranda_1.00.orig.tar.xz zefiranda-1.00 WORKING_DIRECTORY ${CARTELLA})
+file(COPY ${SORGENTI}/debian DESTINATION ${albero})
+execute_process(COMMAND ${DPKG_SOURCE} -b zefiranda-1.00 WORKING_DIRECTORY ${CARTELLA}
+                RESULT_VARIABLE esito OUTPUT_VARIABLE sorgente ERROR_VARIABLE sorgente)
+if(NOT esito EQUAL 0)
+    message(FATAL_ERROR "dpkg-source cannot build the source package:\n${sorgente}")
+endif()
+execute_process(COMMAND ${LINTIAN} --fail-on error,warning --display-info --tag-display-limit 0
+                        ${CARTELLA}/zefiranda_1.00-1.dsc
+                RESULT_VARIABLE esito OUTPUT_VARIABLE sorgente ERROR_VARIABLE sorgente)
+if(NOT esito EQUAL 0)
+    message(FATAL_ERROR "lintian finds fault with the source package:\n${sorgente}")
+endif()
+message(STATUS "${pacchetti}:\n${campi}\nlintian: ${uscita}\n${protezioni}\nsource package: ${sorgente}")
