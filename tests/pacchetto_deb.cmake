@@ -33,7 +33,7 @@ set(attesi
     usr/share/man/it/man1/zefiranda.1.gz
     usr/share/doc/zefiranda/copyright
     usr/share/doc/zefiranda/changelog.Debian.gz)
-foreach(lato 16 24 32 48 64 128 256)
+foreach(lato 16 22 24 32 48 64 128 256 512)
     list(APPEND attesi ${icone}/${lato}x${lato}/apps/${id}.png)
 endforeach()
 foreach(percorso ${attesi})

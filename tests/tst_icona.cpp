@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The butterfly icon: its text grid, its smooth drawing, the .png and .ico
-// files written from them, and the windows that carry it.
+// The butterfly icon: its text grid, its smooth drawing, the sizes drawn by
+// hand, the .png and .ico files written from them, and the windows that carry it.
 #include "pictures/icona.h"
 #include "tests/estrazioni.h"
 #include "tools/grigliaicona.h"
@@ -56,7 +56,7 @@ std::vector<QImage> disegnatePerIco(const QByteArray& svg)
 {
     std::vector<QImage> immagini;
     for (const int lato : latiNellIco)
-        immagini.push_back(immagineDisegnata(svg, lato));
+        immagini.push_back(immagineAlLato(base(QString()), svg, lato));
     return immagini;
 }
 
@@ -164,9 +164,9 @@ void TstIcona::fileScrittiDallaGriglia()
 
 void TstIcona::disegnoLiscio()
 {
-    // Filled shapes only, in the grid's colours, on a square.
-    const QSet<QRgb> coloriDellaGriglia{qRgb(0, 0, 0),   qRgb(255, 255, 0),   qRgb(128, 128, 0),
-                                        qRgb(0, 255, 0), qRgb(192, 192, 192), qRgb(128, 128, 128)};
+    // Filled shapes only, on a square, in warm colours of the drawing's own rather than the grid's
+    // sixteen: no raw yellow, olive or lime.
+    const QSet<QRgb> coloriDellaGriglia{qRgb(255, 255, 0), qRgb(128, 128, 0), qRgb(0, 255, 0)};
     QXmlStreamReader xml(svg);
     QVERIFY(xml.readNextStartElement());
     const QStringList vista = xml.attributes().value(QLatin1String("viewBox")).toString().split(u' ');
@@ -177,7 +177,7 @@ void TstIcona::disegnoLiscio()
         QCOMPARE(xml.name().toString(), QStringLiteral("path"));
         QVERIFY(!xml.attributes().hasAttribute(QLatin1String("stroke")));
         const QColor colore(xml.attributes().value(QLatin1String("fill")).toString());
-        QVERIFY2(coloriDellaGriglia.contains(colore.rgb()), qPrintable(colore.name()));
+        QVERIFY2(!coloriDellaGriglia.contains(colore.rgb()), qPrintable(colore.name()));
         // Only the shadow, black, lets the background show through.
         if (xml.attributes().hasAttribute(QLatin1String("fill-opacity")))
             QCOMPARE(colore.rgb(), qRgb(0, 0, 0));
@@ -213,11 +213,19 @@ void TstIcona::pngDalDisegno_data()
 
 void TstIcona::pngDalDisegno()
 {
-    // Each committed size is what zefiranda-icona paints from the drawing now.
+    // Each committed size is what zefiranda-icona writes now from the drawing or the grid drawn by hand.
     QFETCH(int, lato);
     const QImage scritta = comeArgb(QImage(base(QStringLiteral("-%1.png").arg(lato))));
     QCOMPARE(scritta.size(), QSize(lato, lato));
-    QCOMPARE(scritta, immagineDisegnata(svg, lato));
+    QString errore;
+    QCOMPARE(scritta, immagineAlLato(base(QString()), svg, lato, &errore));
+    QVERIFY2(errore.isEmpty(), qPrintable(errore));
+    // Drawn by hand, every pixel is crisp: opaque, transparent, or the shadow's faint black.
+    if (std::find(latiAMano.begin(), latiAMano.end(), lato) != latiAMano.end())
+        for (int i = 0; i < lato * lato; ++i) {
+            const QRgb p = scritta.pixel(i % lato, i / lato);
+            QVERIFY(qAlpha(p) == 255 || qAlpha(p) == 0 || qRed(p) + qGreen(p) + qBlue(p) == 0);
+        }
     QCOMPARE(qAlpha(scritta.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(scritta.pixel(lato - 1, 0)), 0);
     QCOMPARE(qAlpha(scritta.pixel(lato / 4, lato / 4)), 255);  // in the upper left wing
@@ -290,13 +298,20 @@ void TstIcona::griglieSbagliate_data()
     QTest::newRow("short row") << QByteArray(giusta).replace(0, 33, QByteArray(31, '.') + '\n');
     QTest::newRow("long row") << QByteArray(giusta).replace(0, 33, QByteArray(33, '.') + '\n');
     QTest::newRow("unknown colour") << QByteArray(giusta).replace(5, 1, "X");
+    QTest::newRow("colour without value") << "colour Y\n" + giusta;
+    QTest::newRow("colour not hex") << "colour Y FFD5ZZ\n" + giusta;
+    QTest::newRow("colour after the rows") << giusta + "colour Y FFD52E\n";
 }
 
 void TstIcona::griglieSbagliate()
 {
+    // Malformed for both readers: the 32 x 32 grid's and that of the sizes drawn by hand.
     QFETCH(QByteArray, testo);
     QString errore;
     QVERIFY(!leggiGriglia(testo, &errore));
+    QVERIFY(!errore.isEmpty());
+    errore.clear();
+    QVERIFY(leggiDisegnoAMano(testo, &errore).isNull());
     QVERIFY(!errore.isEmpty());
 }
 

@@ -2,6 +2,8 @@
 #include "tools/grigliaicona.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QHash>
 #include <QList>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -114,6 +116,81 @@ QImage immagineDisegnata(const QByteArray& svg, int lato)
     disegno.render(&pittore, QRectF(0, 0, lato, lato));
     pittore.end();
     return immagine.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage leggiDisegnoAMano(const QByteArray& testo, QString* errore)
+{
+    auto sbaglio = [errore](int numeroLinea, const QString& perche) {
+        if (errore)
+            *errore = QStringLiteral("line %1: %2").arg(numeroLinea).arg(perche);
+        return QImage();
+    };
+    QHash<char, QRgb> colori{{trasparente, qRgba(0, 0, 0, 0)}};
+    std::vector<QByteArray> righe;
+    int numeroLinea = 0;
+    for (QByteArray linea : testo.split('\n')) {
+        ++numeroLinea;
+        if (linea.endsWith('\r'))
+            linea.chop(1);
+        if (linea.startsWith('#') || linea.isEmpty())
+            continue;
+        if (linea.startsWith("colour ")) {
+            const QList<QByteArray> parti = linea.split(' ');
+            bool ok = parti.size() == 3 && parti[1].size() == 1 && parti[1] != QByteArray(1, trasparente)
+                && righe.empty() && (parti[2].size() == 6 || parti[2].size() == 8);
+            const uint valore = ok ? parti[2].toUInt(&ok, 16) : 0;
+            if (!ok)
+                return sbaglio(numeroLinea, QStringLiteral("a colour is \"colour C RRGGBB\" before the rows"));
+            colori.insert(parti[1].at(0), parti[2].size() == 6 ? (valore | 0xFF000000u) : valore);
+            continue;
+        }
+        for (qsizetype x = 0; x < linea.size(); ++x)
+            if (!colori.contains(linea.at(x)))
+                return sbaglio(
+                    numeroLinea,
+                    QStringLiteral("column %1: unknown colour '%2'").arg(x + 1).arg(QChar::fromLatin1(linea.at(x))));
+        if (!righe.empty() && linea.size() != righe.front().size())
+            return sbaglio(numeroLinea,
+                           QStringLiteral("%1 characters instead of %2").arg(linea.size()).arg(righe.front().size()));
+        righe.push_back(linea);
+    }
+    if (righe.empty() || righe.size() != static_cast<std::size_t>(righe.front().size()))
+        return sbaglio(numeroLinea,
+                       QStringLiteral("%1 rows of %2 pixels: not a square")
+                           .arg(righe.size())
+                           .arg(righe.empty() ? 0 : righe.front().size()));
+    const int lato = static_cast<int>(righe.size());
+    QImage immagine(lato, lato, QImage::Format_ARGB32);
+    for (int y = 0; y < lato; ++y)
+        for (int x = 0; x < lato; ++x)
+            immagine.setPixel(x, y, colori.value(righe[static_cast<std::size_t>(y)].at(x)));
+    return immagine;
+}
+
+QImage immagineAlLato(const QString& base, const QByteArray& svg, int lato, QString* errore)
+{
+    if (std::find(latiAMano.begin(), latiAMano.end(), lato) == latiAMano.end()) {
+        QImage immagine = immagineDisegnata(svg, lato);
+        if (immagine.isNull() && errore)
+            *errore = QStringLiteral("cannot read the smooth drawing");
+        return immagine;
+    }
+    const QString percorso = QStringLiteral("%1-%2.txt").arg(base).arg(lato);
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (errore)
+            *errore = QStringLiteral("cannot read %1").arg(percorso);
+        return {};
+    }
+    QString perche;
+    const QImage immagine = leggiDisegnoAMano(file.readAll(), &perche);
+    if (immagine.isNull() || immagine.width() != lato) {
+        if (errore)
+            *errore = QStringLiteral("%1: %2").arg(
+                percorso, immagine.isNull() ? perche : QStringLiteral("not %1 pixels wide").arg(lato));
+        return {};
+    }
+    return immagine;
 }
 
 namespace {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zefiranda-icona GRID BASE
-// Reads the icon's text grid and writes BASE.png from it; paints the smooth drawing BASE.svg as
-// BASE-<side>.png at each of its sizes; and writes BASE.ico holding the grid's image and some of those.
+// Reads the icon's text grid and writes BASE.png from it; writes BASE-<side>.png at each of the other
+// sizes, from the grid drawn by hand at that size (BASE-<side>.txt) or else from the smooth drawing
+// BASE.svg painted; and writes BASE.ico holding the grid's image and some of those.
 #include "tools/grigliaicona.h"
 
 #include <QFile>
@@ -61,9 +62,13 @@ int main(int argc, char* argv[])
     const QByteArray svg = fileSvg.readAll();
     std::vector<QImage> perIco;
     for (const int lato : zefiranda::latiDisegnati) {
-        const QImage immagine = zefiranda::immagineDisegnata(svg, lato);
+        const QImage immagine = zefiranda::immagineAlLato(argomenti.at(2), svg, lato, &errore);
+        if (immagine.isNull()) {
+            std::fprintf(stderr, "%s\n", qPrintable(errore));
+            return 1;
+        }
         const QString uscita = QStringLiteral("%1-%2.png").arg(argomenti.at(2)).arg(lato);
-        if (immagine.isNull() || !immagine.save(uscita, "PNG")) {
+        if (!immagine.save(uscita, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(uscita));
             return 1;
         }
