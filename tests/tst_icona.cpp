@@ -322,12 +322,12 @@ void TstIcona::iconaDelleFinestre()
     QCOMPARE(comeArgb(rete.windowIcon().pixmap(32, 32).toImage()), comeArgb(immagineIcona(griglia)));
     QCOMPARE(comeArgb(iconaFinestra().pixmap(32, 32).toImage()), comeArgb(immagineIcona(griglia)));
     // A smaller title bar shrinks the picture; task switchers and docks get
-    // every larger size of the smooth drawing, offered smallest first.
+    // every larger size of the smooth drawing up to 256, offered smallest first.
     const QIcon picture(QPixmap::fromImage(immagineIcona(griglia)));
     QCOMPARE(rete.windowIcon().pixmap(16, 16).toImage(), picture.pixmap(16, 16).toImage());
     QList<int> lati{32};
     for (const QString& liscia : QDir(QFileInfo(base(QString())).path()).entryList({QStringLiteral("farfalla-*.png")}))
-        if (const int lato = liscia.section(u'-', 1).section(u'.', 0, 0).toInt(); lato > 32)
+        if (const int lato = liscia.section(u'-', 1).section(u'.', 0, 0).toInt(); lato > 32 && lato <= 256)
             lati << lato;
     std::sort(lati.begin(), lati.end());
     QVERIFY(lati.size() > 3);
