@@ -7,7 +7,11 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <string_view>
 
 namespace zefiranda {
 
@@ -27,16 +31,40 @@ const QString aiuto = QStringLiteral("Uso: zefiranda [opzioni]\n"
 
 // Qt's own options, which the application object reads and removes later:
 // those of QGuiApplication, of QApplication and of the X11 platform.
+const char* const opzioniQtConValore[] = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "qwindowicon",
+                                          "qwindowtitle",
+                                          "session",
+                                          "display",
+                                          "geometry",
+                                          "title",
+                                          "icon",
+                                          "name",
+                                          "style",
+                                          "stylesheet",
+                                          "qmljsdebugger",
+                                          "visual"};
+const char* const opzioniQtSenzaValore[] = {"reverse", "widgetcount", "testability", "sync", "nograb", "dograb"};
+// The program's own, --help and --version.
+const char* const opzioniProprie[] = {"h", "help", "?", "v", "version"};
+
+template <std::size_t N> bool tra(const char* const (&nomi)[N], QStringView nome)
+{
+    return std::any_of(std::begin(nomi), std::end(nomi), [nome](const char* n) { return nome == QLatin1String(n); });
+}
+
 void aggiungiOpzioniQt(QCommandLineParser& lettore)
 {
-    for (const char* nome : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "icon", "name",
-                             "style", "stylesheet", "qmljsdebugger", "visual"}) {
+    for (const char* nome : opzioniQtConValore) {
         QCommandLineOption opzione(QString::fromLatin1(nome), QString(), QStringLiteral("valore"));
         opzione.setFlags(QCommandLineOption::HiddenFromHelp);
         lettore.addOption(opzione);
     }
-    for (const char* nome : {"reverse", "widgetcount", "testability", "sync", "nograb", "dograb"}) {
+    for (const char* nome : opzioniQtSenzaValore) {
         QCommandLineOption opzione(QString::fromLatin1(nome));
         opzione.setFlags(QCommandLineOption::HiddenFromHelp);
         lettore.addOption(opzione);
@@ -52,13 +80,15 @@ RichiestaRigaDiComando errore(const QString& testo)
     return richiesta;
 }
 
-void stampa(const QString& testo, std::FILE* flusso)
+// Whether the text could be written.
+bool stampa(const QString& testo, std::FILE* flusso)
 {
     if (testo.isEmpty())
-        return;
+        return true;
     const QByteArray byte = testo.toLocal8Bit();
-    (void)std::fprintf(flusso, "%.*s", static_cast<int>(byte.size()), byte.constData());
-    (void)std::fflush(flusso);
+    const bool scritto = std::fwrite(byte.constData(), 1, static_cast<std::size_t>(byte.size()), flusso)
+        == static_cast<std::size_t>(byte.size());
+    return std::fflush(flusso) == 0 && scritto;
 }
 
 }  // namespace
@@ -75,16 +105,28 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti)
     lettore.addOption(opzioneVersione);
     aggiungiOpzioniQt(lettore);
 
-    if (!lettore.parse(argomenti)) {
-        const QStringList sconosciute = lettore.unknownOptionNames();
-        if (!sconosciute.isEmpty()) {
-            const QString& nome = sconosciute.constFirst();
-            const QString trattini = nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            return errore(QStringLiteral("opzione sconosciuta «%1%2»").arg(trattini, nome));
+    // The first option at fault, named as it was written.
+    for (qsizetype i = 1; i < argomenti.size(); ++i) {
+        const QString& argomento = argomenti[i];
+        if (argomento == u"--")
+            break;
+        if (argomento.size() < 2 || !argomento.startsWith(u'-'))
+            continue;
+        const qsizetype uguale = argomento.indexOf(u'=');
+        const QString scritto = argomento.left(uguale);
+        const QStringView nome = QStringView(scritto).mid(scritto.startsWith(u"--") ? 2 : 1);
+        if (tra(opzioniProprie, nome) || tra(opzioniQtSenzaValore, nome)) {
+            if (uguale >= 0)
+                return errore(QStringLiteral("l'opzione «%1» non vuole un valore").arg(scritto));
+        } else if (tra(opzioniQtConValore, nome)) {
+            if (uguale < 0 && ++i == argomenti.size())
+                return errore(QStringLiteral("l'opzione «%1» vuole un valore").arg(scritto));
+        } else {
+            return errore(QStringLiteral("opzione sconosciuta «%1»").arg(scritto));
         }
-        // The only other failure: the last option wants a value that is not there.
-        return errore(QStringLiteral("l'opzione «%1» vuole un valore").arg(argomenti.constLast()));
     }
+    if (!lettore.parse(argomenti))
+        return errore(lettore.errorText());
     if (!lettore.positionalArguments().isEmpty())
         return errore(QStringLiteral("argomento non previsto «%1»").arg(lettore.positionalArguments().constFirst()));
 
@@ -105,11 +147,36 @@ std::optional<int> eseguiRigaDiComando(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         argomenti.append(QString::fromLocal8Bit(argv[i]));
     const RichiestaRigaDiComando richiesta = leggiRigaDiComando(argomenti);
-    stampa(richiesta.testo, stdout);
+    // Help or version that cannot be written is a failure, as with the GNU tools.
+    if (!stampa(richiesta.testo, stdout)) {
+        stampa(QStringLiteral("zefiranda: impossibile scrivere sull'uscita standard\n"), stderr);
+        return 1;
+    }
     stampa(richiesta.errore, stderr);
     if (richiesta.avvia)
         return std::nullopt;
     return richiesta.esito;
+}
+
+std::vector<char*> argomentiPerQt(int argc, char* argv[])
+{
+    std::vector<char*> argomenti(argv, argv + argc);
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        if (std::strcmp(argomenti[i], "--") == 0)
+            break;
+        char* uguale = std::strchr(argomenti[i], '=');
+        if (argomenti[i][0] != '-' || !uguale)
+            continue;
+        const std::string_view scritto(argomenti[i], static_cast<std::size_t>(uguale - argomenti[i]));
+        const std::string_view nome = scritto.substr(scritto.starts_with("--") ? 2 : 1);
+        if (!std::any_of(std::begin(opzioniQtConValore), std::end(opzioniQtConValore),
+                         [nome](const char* n) { return nome == n; }))
+            continue;
+        *uguale = '\0';
+        argomenti.insert(argomenti.begin() + static_cast<std::ptrdiff_t>(++i), uguale + 1);
+    }
+    argomenti.push_back(nullptr);
+    return argomenti;
 }
 
 void impostaIdentita()

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace zefiranda {
 
@@ -26,6 +27,11 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti);
 // ask for. Returns the exit code when the program ends here, nothing when the
 // windows are to open.
 std::optional<int> eseguiRigaDiComando(int argc, char* argv[]);
+
+// main's arguments for Qt, which reads "-display :1" but not "--display=:1":
+// Qt's options given with "=" are split in two, in place. Ends with a null
+// pointer, not counted in argc.
+std::vector<char*> argomentiPerQt(int argc, char* argv[]);
 
 // The program's name, version and desktop entry, for the window system and
 // the desktop's launchers.
