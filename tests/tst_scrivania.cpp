@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyleHints>
 #include <QWindow>
 #include <QtTest>
@@ -216,11 +217,18 @@ void TstScrivania::tenereUnTasto()
     QFETCH(QString, pulsante);
     QFETCH(bool, giuste);
 
+    // Each loop ends with the test, however it ends.
     std::array<QProcess, 2> carico;
     for (QProcess& nucleo : carico)
-        nucleo.start(
-            QStringLiteral("timeout"),
-            {QStringLiteral("15"), QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+        nucleo.start(QStringLiteral("timeout"),
+                     {QStringLiteral("20"), QStringLiteral("sh"), QStringLiteral("-c"),
+                      QStringLiteral("while kill -0 $PPID 2>/dev/null; do :; done")});
+    const auto fermaCarico = qScopeGuard([&carico] {
+        for (QProcess& nucleo : carico) {
+            nucleo.terminate();
+            nucleo.waitForFinished();
+        }
+    });
     QWidget* finestraPremuta = rete.get();
     if (pulsante == u"cmdparti") {
         finestraPremuta = &frminizio();
@@ -260,10 +268,6 @@ void TstScrivania::tenereUnTasto()
     }
     for (const QString& nome : esaminate)
         QVERIFY2(aperta->findChild<QLineEdit*>(nome)->text().isEmpty(), qPrintable(nome));
-    for (QProcess& nucleo : carico) {
-        nucleo.kill();
-        nucleo.waitForFinished();
-    }
     if (aperta != rete.get()) {
         distruggiFinestre();
         rete->activateWindow();
