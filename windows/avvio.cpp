@@ -27,7 +27,6 @@ void apriDescrittoriStandard()
         if (fcntl(descrittore, F_GETFD) != -1 || errno != EBADF)
             continue;
         // The lowest free descriptor, so this very one: those below are open.
-        // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg)
         if (open("/dev/null", descrittore == STDIN_FILENO ? O_RDONLY : O_WRONLY) != descrittore)
             std::_Exit(1);
     }
@@ -68,7 +67,6 @@ void zittisciErrore()
 #ifdef Q_OS_UNIX
     (void)std::fflush(stderr);
     erroreVero = dup(STDERR_FILENO);
-    // NOLINTNEXTLINE(cppcoreguidelines-pro-type-vararg)
     const int nulla = open("/dev/null", O_WRONLY);
     if (erroreVero != -1 && nulla != -1)
         dup2(nulla, STDERR_FILENO);
