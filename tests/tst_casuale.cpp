@@ -1068,9 +1068,8 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
             visibili += QChar::requiresSurrogates(c) ? 2 : 1;
     }
     if (casella && casella != rete_.txt[0] && !pausaEvento_)
-        richiedi(casella->text().size() >= visibili, [&] {
-            return QStringLiteral("%1 takes a pasted text up to its limit").arg(casella->objectName());
-        });
+        richiedi(casella->text().size() >= visibili,
+                 [&] { return QStringLiteral("%1 takes a pasted text up to its limit").arg(casella->objectName()); });
     return Effetto::Nessuno;
 }
 
