@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/avvio.h"
 #include "windows/finestre.h"
 #include "windows/frmscheda.h"
 #include "windows/lingua.h"
@@ -8,14 +9,23 @@
 
 #include <QApplication>
 
+#include <vector>
+
 int main(int argc, char* argv[])
 {
+    zefiranda::apriDescrittoriStandard();
     bool scheda = false;
     if (const auto esito = zefiranda::eseguiRigaDiComando(argc, argv, scheda))
         return *esito;
+    std::vector<char*> argomenti = zefiranda::argomentiPerQt(argc, argv);
+    argc = static_cast<int>(argomenti.size()) - 1;
+    argv = argomenti.data();
+    zefiranda::controllaFattoreDiScala();
     zefiranda::richiediSchermo(argc, argv);
     zefiranda::impostaIdentita();
+    zefiranda::sorvegliaAvvio(argc, argv);
     QApplication applicazione(argc, argv);
+    zefiranda::avvioRiuscito();
     zefiranda::caricaTraduzioniQt();
     if (scheda)
         (new zefiranda::Frmscheda)->show();

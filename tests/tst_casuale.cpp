@@ -1059,9 +1059,16 @@ Bambino::Effetto Bambino::incolla(QWidget& finestra)
         QTest::keyClick(bersaglio, Qt::Key_Insert, Qt::ShiftModifier);
     else
         QTest::keyClick(bersaglio, Qt::Key_V, Qt::ControlModifier);
-    // A box takes a pasted text up to its limit; txt1 takes nothing.
+    // A box takes a pasted text up to its limit, but for its control and format
+    // characters; txt1 takes nothing.
+    qsizetype visibili = 0;
+    for (char32_t c : QStringView(testo).left(lunghezzaMassima).toUcs4()) {
+        const QChar::Category categoria = QChar::category(c);
+        if (categoria != QChar::Other_Control && categoria != QChar::Other_Format)
+            visibili += QChar::requiresSurrogates(c) ? 2 : 1;
+    }
     if (casella && casella != rete_.txt[0] && !pausaEvento_)
-        richiedi(casella->text().size() >= std::min<qsizetype>(testo.size(), lunghezzaMassima),
+        richiedi(casella->text().size() >= visibili,
                  [&] { return QStringLiteral("%1 takes a pasted text up to its limit").arg(casella->objectName()); });
     return Effetto::Nessuno;
 }

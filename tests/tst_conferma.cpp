@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyleHints>
@@ -622,39 +623,83 @@ void TstConferma::giocatore()
 void TstConferma::robustezza_data()
 {
     QTest::addColumn<QString>("testo");
+    QTest::addColumn<QString>("modo");      // how it comes into each box
+    QTest::addColumn<QString>("tenuto");    // what each box keeps of it
+    QTest::addColumn<QString>("giustaIn");  // the box that holds the right answer then
     QTest::addColumn<bool>("giustoPerTxt9");
 
-    QTest::newRow("control characters") << QStringLiteral("\u0001\u0007\u001b[2J\u007f") << false;
-    QTest::newRow("tab, newline and carriage return") << QStringLiteral("1\t\n\r5") << false;
-    QTest::newRow("white space around the number") << QStringLiteral("\t15\r\n") << true;
-    QTest::newRow("null characters") << QString(3, QChar(0)) << false;
-    QTest::newRow("emoji") << QStringLiteral("\U0001F600\U0001F44D\U0001F3FD") << false;
-    QTest::newRow("lone surrogate") << QString(QChar(0xd83d)) << false;
-    QTest::newRow("right-to-left text") << QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u0633\u0644\u0627\u0645") << false;
-    QTest::newRow("right-to-left digits") << QStringLiteral("\u0661\u0665") << false;
-    QTest::newRow("bidirectional override") << QStringLiteral("\u202e51") << false;
-    QTest::newRow("combining marks") << QStringLiteral("1\u03035") << false;
+    const QString incollato = QStringLiteral("paste");
+    const QString nove = QStringLiteral("9");
+    const QString txt5 = QStringLiteral("txt5");
+    const auto riga = [&](const char* nome, const QString& testo, const QString& tenuto, const QString& giustaIn,
+                          bool giustoPerTxt9) {
+        QTest::newRow(nome) << testo << incollato << tenuto << giustaIn << giustoPerTxt9;
+    };
+    riga("control characters", QStringLiteral("\u0001\u0007\u001b[2J\u007f"), QStringLiteral("[2J"), {}, false);
+    riga("tab, newline and carriage return", QStringLiteral("1\t\n\r5"), QStringLiteral("15"), {}, true);
+    riga("white space around the number", QStringLiteral("\t15\r\n"), QStringLiteral("15"), {}, true);
+    riga("null characters", QString(3, QChar(0)), QString(), {}, true);
+    riga("emoji", QStringLiteral("\U0001F600\U0001F44D\U0001F3FD"), QStringLiteral("\U0001F600\U0001F44D\U0001F3FD"),
+         {}, false);
+    riga("lone surrogate", QString(QChar(0xd83d)), QString(QChar(0xd83d)), {}, false);
+    const QString rtl = QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u0633\u0644\u0627\u0645");
+    riga("right-to-left text", rtl, rtl, {}, false);
+    riga("right-to-left digits", QStringLiteral("\u0661\u0665"), QStringLiteral("\u0661\u0665"), {}, false);
+    riga("full-width digits", QStringLiteral("\uff11\uff15"), QStringLiteral("\uff11\uff15"), {}, false);
+    riga("bidirectional override", QStringLiteral("\u202e51"), QStringLiteral("51"), {}, false);
+    riga("combining marks", QStringLiteral("1\u03035"), QStringLiteral("1\u03035"), {}, false);
+    riga("NUL before the number", QChar(0) + nove, nove, txt5, false);
+    riga("NUL after the number", nove + QChar(0), nove, txt5, false);
+    riga("right-to-left mark before", QStringLiteral("\u200f9"), nove, txt5, false);
+    riga("left-to-right mark after", QStringLiteral("9\u200e"), nove, txt5, false);
+    riga("zero-width space before", QStringLiteral("\u200b9"), nove, txt5, false);
+    riga("soft hyphen before", QStringLiteral("\u00ad9"), nove, txt5, false);
+    riga("byte-order mark before and after", QStringLiteral("\ufeff9\ufeff"), nove, txt5, false);
+    riga("language tag after (two UTF-16 units)", QStringLiteral("9\U000E0001"), nove, txt5, false);
+    for (const char* modo : {"drop", "input method"})
+        QTest::addRow("right-to-left mark and NUL, %s", modo)
+            << QStringLiteral("\u200f9") + QChar(0) << QString::fromLatin1(modo) << nove << txt5 << false;
 }
 
-// Pasted text of every kind in every box is judged by the rules; the puzzle
-// and its texts survive a failed check untouched.
+// Text of every kind in every box, pasted, dropped or written by an input
+// method: control and format characters stay out, the rest is judged by the
+// rules; the puzzle and its texts survive a failed check untouched.
 void TstConferma::robustezza()
 {
     QFETCH(QString, testo);
+    QFETCH(QString, modo);
+    QFETCH(QString, tenuto);
+    QFETCH(QString, giustaIn);
     QFETCH(bool, giustoPerTxt9);
 
     Banco banco(poi(estrazioniPer(1, 1, 3, 4, 2)));
     QVERIFY(banco.pronto);
     for (const QString& nome : esaminate) {
-        incolla(banco.casella(nome), testo);
-        QCOMPARE(banco.testo(nome), testo);
+        QLineEdit* casella = banco.casella(nome);
+        casella->setFocus();
+        if (modo == u"drop") {
+            QMimeData dati;
+            dati.setText(testo);
+            const QPoint centro = casella->rect().center();
+            QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(casella, &entra);
+            QDropEvent rilascio(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(casella, &rilascio);
+        } else if (modo == u"input method") {
+            QInputMethodEvent scritto;
+            scritto.setCommitString(testo);
+            QApplication::sendEvent(casella, &scritto);
+        } else {
+            incolla(casella, testo);
+        }
+        QCOMPARE(banco.testo(nome), tenuto);
     }
     banco.premi("cmdconferma", Modo::Alt);
 
     QCOMPARE(banco.messaggio(), messaggioAttento());
     for (const QString& nome : esaminate)
-        QCOMPARE(banco.testo(nome), nome == u"txt9" && giustoPerTxt9 ? testo : QString());
-    QCOMPARE(banco.rete->esercizio().errori, giustoPerTxt9 ? 8 : 9);
+        QCOMPARE(banco.testo(nome), nome == giustaIn || (nome == u"txt9" && giustoPerTxt9) ? tenuto : QString());
+    QCOMPARE(banco.rete->esercizio().errori, 9 - int(giustoPerTxt9) - int(!giustaIn.isEmpty()));
     QCOMPARE(banco.testo(QStringLiteral("txt1")), QStringLiteral("3"));
     QCOMPARE(banco.testo(QStringLiteral("lblcomblu")), QStringLiteral("= + 4"));
     QCOMPARE(banco.testo(QStringLiteral("txtcg")), QStringLiteral("+6"));

@@ -3,14 +3,19 @@
 // tests/desktop/scrivania with openbox): a restless child who presses Conferma
 // twice, or holds it down, after the right answers. The events go through the
 // window, as the window system hands them over, and the time is the system's.
+// Keys held down come from the X server itself (xdotool), with both cores busy.
 #include "tests/estrazioni.h"
+#include "windows/finestre.h"
+#include "windows/frminizio.h"
 #include "windows/frmrete.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyleHints>
 #include <QWindow>
 #include <QtTest>
@@ -50,6 +55,8 @@ private slots:
     void cleanupTestCase();
     void premereDueVolte_data();
     void premereDueVolte();
+    void tenereUnTasto_data();
+    void tenereUnTasto();
 
 private:
     QLineEdit* casella(const QString& nome) const { return rete->findChild<QLineEdit*>(nome); }
@@ -182,6 +189,86 @@ void TstScrivania::premereDueVolte()
     for (const QString& nome : esaminate)
         QVERIFY2(casella(nome)->text().isEmpty(), qPrintable(nome));
     QTRY_VERIFY(casella(QStringLiteral("txt2"))->hasFocus());
+}
+
+void TstScrivania::tenereUnTasto_data()
+{
+    QTest::addColumn<QString>("tenuto");
+    QTest::addColumn<QString>("pulsante");
+    QTest::addColumn<bool>("giuste");
+    for (const char* tasto : {"Return", "space", "alt+c"})
+        for (bool giuste : {false, true})
+            QTest::addRow("%s held on Conferma after %s answers", tasto, giuste ? "right" : "wrong")
+                << QString::fromLatin1(tasto) << QStringLiteral("cmdconferma") << giuste;
+    for (const char* tasto : {"Return", "space"})
+        QTest::addRow("%s held on the start button", tasto)
+            << QString::fromLatin1(tasto) << QStringLiteral("cmdparti") << false;
+}
+
+// A key held down for three seconds on a busy machine presses the button once,
+// and types nothing into the window that the press brings.
+void TstScrivania::tenereUnTasto()
+{
+    QFETCH(QString, tenuto);
+    QFETCH(QString, pulsante);
+    QFETCH(bool, giuste);
+
+    // Each loop ends with the test, however it ends.
+    std::array<QProcess, 2> carico;
+    for (QProcess& nucleo : carico)
+        nucleo.start(QStringLiteral("timeout"),
+                     {QStringLiteral("20"), QStringLiteral("sh"), QStringLiteral("-c"),
+                      QStringLiteral("while kill -0 $PPID 2>/dev/null; do :; done")});
+    const auto fermaCarico = qScopeGuard([&carico] {
+        for (QProcess& nucleo : carico) {
+            nucleo.terminate();
+            nucleo.waitForFinished();
+        }
+    });
+    QWidget* finestraPremuta = rete.get();
+    if (pulsante == u"cmdparti") {
+        finestraPremuta = &frminizio();
+        finestraPremuta->show();
+        QVERIFY(QTest::qWaitForWindowActive(finestraPremuta));
+    } else {
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100);
+        if (giuste)
+            scriviGiuste();
+        tasto(Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    }
+    auto* premuto = finestraPremuta->findChild<QPushButton*>(pulsante);
+    premuto->setFocus();
+    QTRY_VERIFY(premuto->hasFocus());
+    QSignalSpy pressioni(premuto, &QPushButton::clicked);
+    const int prima = estrazioni;
+
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("xdotool keydown %1 && sleep 3 && "
+                                  "xdotool keyup %1")
+                       .arg(tenuto)});
+    QVERIFY2(xdotool.waitForStarted(), "xdotool cannot be run");
+    QTRY_VERIFY_WITH_TIMEOUT(xdotool.state() == QProcess::NotRunning, 20000);
+    QCOMPARE(xdotool.exitCode(), 0);
+    QTest::qWait(500);
+
+    QCOMPARE(pressioni.size(), 1);
+    Frmrete* aperta = rete.get();
+    if (pulsante == u"cmdparti") {
+        aperta = frmreteSeEsiste();
+        QVERIFY(aperta && aperta->isVisible());
+        QTRY_VERIFY(!frminizioSeEsiste());
+    } else {
+        QCOMPARE(estrazioni, giuste ? prima + 5 : prima);
+    }
+    for (const QString& nome : esaminate)
+        QVERIFY2(aperta->findChild<QLineEdit*>(nome)->text().isEmpty(), qPrintable(nome));
+    if (aperta != rete.get()) {
+        distruggiFinestre();
+        rete->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(rete.get()));
+    }
 }
 
 QTEST_MAIN(TstScrivania)

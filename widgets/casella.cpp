@@ -2,8 +2,54 @@
 #include "widgets/casella.h"
 
 #include <QKeyEvent>
+#include <QValidator>
 
 namespace zefiranda {
+
+namespace {
+
+bool invisibile(char32_t carattere)
+{
+    const QChar::Category categoria = QChar::category(carattere);
+    return categoria == QChar::Other_Control || categoria == QChar::Other_Format;
+}
+
+// Takes the invisible characters out of whatever enters the box.
+class SoloVisibili : public QValidator {
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& testo, int& posizione) const override
+    {
+        QString visibile;
+        int cursore = posizione;
+        for (qsizetype i = 0; i < testo.size();) {
+            const bool coppia = testo[i].isHighSurrogate() && i + 1 < testo.size() && testo[i + 1].isLowSurrogate();
+            const qsizetype lunghezza = coppia ? 2 : 1;
+            const char32_t carattere = coppia ? QChar::surrogateToUcs4(testo[i], testo[i + 1]) : testo[i].unicode();
+            if (!invisibile(carattere))
+                visibile.append(testo.mid(i, lunghezza));
+            else if (i < posizione)
+                cursore -= static_cast<int>(lunghezza);
+            i += lunghezza;
+        }
+        if (visibile.size() != testo.size()) {
+            testo = visibile;
+            posizione = cursore;
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+Casella::Casella(QWidget* genitore)
+    : QLineEdit(genitore)
+{
+    setValidator(new SoloVisibili(this));
+}
 
 bool tastoDiComando(Qt::KeyboardModifiers modificatori)
 {
@@ -42,3 +88,5 @@ void Casella::inputMethodEvent(QInputMethodEvent* evento)
 }
 
 }  // namespace zefiranda
+
+#include "casella.moc"

@@ -14,12 +14,15 @@ bool tastoDiComando(Qt::KeyboardModifiers modificatori);
 
 // A single-line text box that a key pressed with Alt types nothing into; the
 // key still does whatever it does without its text. Read-only, it takes no
-// text from an input method either.
+// text from an input method either. Control and format characters (Unicode's
+// Cc and Cf: NUL, tab, the direction marks, zero-width spaces, the soft
+// hyphen, the byte-order mark) never enter it, however the text comes: it
+// keeps the rest, so what it shows is all it holds.
 class Casella : public QLineEdit {
     Q_OBJECT
 
 public:
-    using QLineEdit::QLineEdit;
+    explicit Casella(QWidget* genitore = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;

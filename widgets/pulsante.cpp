@@ -1,10 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/pulsante.h"
 
+#include "widgets/tastitenuti.h"
+
 #include <QKeyEvent>
 #include <QShortcutEvent>
 
 namespace zefiranda {
+
+Pulsante::Pulsante(QWidget* genitore)
+    : Pulsante(QString(), genitore)
+{
+}
+
+Pulsante::Pulsante(const QString& didascalia, QWidget* genitore)
+    : QPushButton(didascalia, genitore)
+{
+    TastiTenuti& tenuti = TastiTenuti::istanza();
+    connect(this, &QAbstractButton::clicked, &tenuti, &TastiTenuti::consuma);
+}
 
 bool Pulsante::event(QEvent* evento)
 {
@@ -17,7 +31,8 @@ bool Pulsante::event(QEvent* evento)
         // Qt would show the button pressed for a moment and click it later; the
         // access key presses it at once, like every other way of pressing it.
         if (!scorciatoia->isAmbiguous()) {
-            click();
+            if (!TastiTenuti::istanza().ultimaRipetuta())
+                click();
             return true;
         }
     }
@@ -28,12 +43,16 @@ void Pulsante::keyPressEvent(QKeyEvent* evento)
 {
     const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
     const Qt::KeyboardModifiers altri = evento->modifiers() & ~Qt::KeypadModifier;
+    const bool ripetuto = TastiTenuti::istanza().ultimaRipetuta();
     if (invio && altri == Qt::NoModifier) {
         // Holding Enter down presses the button once.
-        if (!evento->isAutoRepeat())
+        if (!ripetuto)
             click();
         return;
     }
+    // Space presses the button when it is released; its repeats do nothing.
+    if ((evento->key() == Qt::Key_Space || evento->key() == Qt::Key_Select) && ripetuto)
+        return;
     QPushButton::keyPressEvent(evento);
 }
 

@@ -7,7 +7,11 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <iterator>
+#include <string_view>
 
 namespace zefiranda {
 
@@ -43,16 +47,42 @@ QString aiuto()
 
 // Qt's own options, which the application object reads and removes later:
 // those of QGuiApplication, of QApplication and of the X11 platform.
+const char* const opzioniQtConValore[] = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "qwindowicon",
+                                          "qwindowtitle",
+                                          "session",
+                                          "display",
+                                          "geometry",
+                                          "title",
+                                          "icon",
+                                          "name",
+                                          "style",
+                                          "stylesheet",
+                                          "qmljsdebugger",
+                                          "visual"};
+const char* const opzioniQtSenzaValore[] = {"reverse", "widgetcount", "testability", "sync", "nograb", "dograb"};
+// The program's own, --help and --version, and the worksheet's.
+const char* const opzioniProprie[] = {"h", "help", "?", "v", "version"};
+const char* const opzioniSchedaConValore[] = {"scheda", "reti", "seme", "formato"};
+const char* const opzioniSchedaSenzaValore[] = {"senza-soluzioni", "stampa"};
+
+template <std::size_t N> bool tra(const char* const (&nomi)[N], QStringView nome)
+{
+    return std::any_of(std::begin(nomi), std::end(nomi), [nome](const char* n) { return nome == QLatin1String(n); });
+}
+
 void aggiungiOpzioniQt(QCommandLineParser& lettore)
 {
-    for (const char* nome : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "title", "icon", "name",
-                             "style", "stylesheet", "qmljsdebugger", "visual"}) {
+    for (const char* nome : opzioniQtConValore) {
         QCommandLineOption opzione(QString::fromLatin1(nome), QString(), QStringLiteral("valore"));
         opzione.setFlags(QCommandLineOption::HiddenFromHelp);
         lettore.addOption(opzione);
     }
-    for (const char* nome : {"reverse", "widgetcount", "testability", "sync", "nograb", "dograb"}) {
+    for (const char* nome : opzioniQtSenzaValore) {
         QCommandLineOption opzione(QString::fromLatin1(nome));
         opzione.setFlags(QCommandLineOption::HiddenFromHelp);
         lettore.addOption(opzione);
@@ -77,9 +107,6 @@ RichiestaRigaDiComando erroreScheda(const QString& testo)
     richiesta.errore = QStringLiteral("zefiranda: %1\n").arg(testo);
     return richiesta;
 }
-
-const QStringList opzioniScheda{QStringLiteral("reti"), QStringLiteral("seme"), QStringLiteral("formato"),
-                                QStringLiteral("senza-soluzioni")};
 
 // The worksheet's options, read into the request; an empty text when all are right.
 QString leggiScheda(const QCommandLineParser& lettore, RichiestaRigaDiComando& richiesta)
@@ -126,13 +153,15 @@ QString leggiScheda(const QCommandLineParser& lettore, RichiestaRigaDiComando& r
     return {};
 }
 
-void stampa(const QString& testo, std::FILE* flusso)
+// Whether the text could be written.
+bool stampa(const QString& testo, std::FILE* flusso)
 {
     if (testo.isEmpty())
-        return;
+        return true;
     const QByteArray byte = testo.toLocal8Bit();
-    (void)std::fprintf(flusso, "%.*s", static_cast<int>(byte.size()), byte.constData());
-    (void)std::fflush(flusso);
+    const bool scritto = std::fwrite(byte.constData(), 1, static_cast<std::size_t>(byte.size()), flusso)
+        == static_cast<std::size_t>(byte.size());
+    return std::fflush(flusso) == 0 && scritto;
 }
 
 }  // namespace
@@ -147,28 +176,41 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti)
     const QCommandLineOption opzioneVersione({QStringLiteral("v"), QStringLiteral("version")}, QString());
     lettore.addOption(opzioneAiuto);
     lettore.addOption(opzioneVersione);
-    for (const char* nome : {"scheda", "reti", "seme", "formato"})
+    for (const char* nome : opzioniSchedaConValore)
         lettore.addOption(QCommandLineOption(QString::fromLatin1(nome), QString(), QStringLiteral("valore")));
-    for (const char* nome : {"senza-soluzioni", "stampa"})
+    for (const char* nome : opzioniSchedaSenzaValore)
         lettore.addOption(QCommandLineOption(QString::fromLatin1(nome)));
     aggiungiOpzioniQt(lettore);
 
-    if (!lettore.parse(argomenti)) {
-        const QStringList sconosciute = lettore.unknownOptionNames();
-        if (!sconosciute.isEmpty()) {
-            const QString& nome = sconosciute.constFirst();
-            const QString trattini = nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-            return errore(QCoreApplication::translate("zefiranda::RigaDiComando", "opzione sconosciuta «%1%2»")
-                              .arg(trattini, nome));
+    // The first option at fault, named as it was written.
+    for (qsizetype i = 1; i < argomenti.size(); ++i) {
+        const QString& argomento = argomenti[i];
+        if (argomento == u"--")
+            break;
+        if (argomento.size() < 2 || !argomento.startsWith(u'-'))
+            continue;
+        const qsizetype uguale = argomento.indexOf(u'=');
+        const QString scritto = argomento.left(uguale);
+        const QStringView nome = QStringView(scritto).mid(scritto.startsWith(u"--") ? 2 : 1);
+        if (tra(opzioniProprie, nome) || tra(opzioniSchedaSenzaValore, nome) || tra(opzioniQtSenzaValore, nome)) {
+            if (uguale >= 0)
+                return errore(
+                    QCoreApplication::translate("zefiranda::RigaDiComando", "l'opzione «%1» non vuole un valore")
+                        .arg(scritto));
+        } else if (tra(opzioniSchedaConValore, nome) || tra(opzioniQtConValore, nome)) {
+            if (uguale < 0 && ++i == argomenti.size()) {
+                const QString testo =
+                    QCoreApplication::translate("zefiranda::RigaDiComando", "l'opzione «%1» vuole un valore")
+                        .arg(scritto);
+                return tra(opzioniSchedaConValore, nome) ? erroreScheda(testo) : errore(testo);
+            }
+        } else {
+            return errore(
+                QCoreApplication::translate("zefiranda::RigaDiComando", "opzione sconosciuta «%1»").arg(scritto));
         }
-        // The only other failure: the last option wants a value that is not there.
-        const QString& ultima = argomenti.constLast();
-        if (ultima == QLatin1String("--scheda") || opzioniScheda.contains(ultima.mid(2)))
-            return erroreScheda(
-                QCoreApplication::translate("zefiranda::RigaDiComando", "l'opzione «%1» vuole un valore").arg(ultima));
-        return errore(
-            QCoreApplication::translate("zefiranda::RigaDiComando", "l'opzione «%1» vuole un valore").arg(ultima));
     }
+    if (!lettore.parse(argomenti))
+        return errore(lettore.errorText());
     if (!lettore.positionalArguments().isEmpty())
         return errore(QCoreApplication::translate("zefiranda::RigaDiComando", "argomento non previsto «%1»")
                           .arg(lettore.positionalArguments().constFirst()));
@@ -186,8 +228,8 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti)
             return erroreScheda(sbaglio);
         richiesta.avvia = false;
     } else {
-        for (const QString& nome : opzioniScheda)
-            if (lettore.isSet(nome))
+        for (const char* nome : {"reti", "seme", "formato", "senza-soluzioni"})
+            if (lettore.isSet(QString::fromLatin1(nome)))
                 return erroreScheda(QCoreApplication::translate("zefiranda::RigaDiComando",
                                                                 "l'opzione «--%1» vale solo insieme a --scheda")
                                         .arg(nome));
@@ -202,7 +244,13 @@ std::optional<int> eseguiRigaDiComando(int argc, char* argv[], bool& finestraSch
     for (int i = 0; i < argc; ++i)
         argomenti.append(QString::fromLocal8Bit(argv[i]));
     const RichiestaRigaDiComando richiesta = leggiRigaDiComando(argomenti);
-    stampa(richiesta.testo, stdout);
+    // Help or version that cannot be written is a failure, as with the GNU tools.
+    if (!stampa(richiesta.testo, stdout)) {
+        stampa(QCoreApplication::translate("zefiranda::RigaDiComando",
+                                           "zefiranda: impossibile scrivere sull'uscita standard\n"),
+               stderr);
+        return 1;
+    }
     stampa(richiesta.errore, stderr);
     finestraScheda = richiesta.stampa;
     if (richiesta.avvia)
@@ -224,6 +272,27 @@ std::optional<int> eseguiRigaDiComando(int argc, char* argv[], bool& finestraSch
         return 0;
     stampa(QStringLiteral("zefiranda: %1\n").arg(sbaglio), stderr);
     return esitoFileSbagliato;
+}
+
+std::vector<char*> argomentiPerQt(int argc, char* argv[])
+{
+    std::vector<char*> argomenti(argv, argv + argc);
+    for (std::size_t i = 1; i < argomenti.size(); ++i) {
+        if (std::strcmp(argomenti[i], "--") == 0)
+            break;
+        char* uguale = std::strchr(argomenti[i], '=');
+        if (argomenti[i][0] != '-' || !uguale)
+            continue;
+        const std::string_view scritto(argomenti[i], static_cast<std::size_t>(uguale - argomenti[i]));
+        const std::string_view nome = scritto.substr(scritto.starts_with("--") ? 2 : 1);
+        if (!std::any_of(std::begin(opzioniQtConValore), std::end(opzioniQtConValore),
+                         [nome](const char* n) { return nome == n; }))
+            continue;
+        *uguale = '\0';
+        argomenti.insert(argomenti.begin() + static_cast<std::ptrdiff_t>(++i), uguale + 1);
+    }
+    argomenti.push_back(nullptr);
+    return argomenti;
 }
 
 void impostaIdentita()

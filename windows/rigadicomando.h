@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace zefiranda {
 
@@ -32,6 +33,11 @@ RichiestaRigaDiComando leggiRigaDiComando(const QStringList& argomenti);
 // when the program ends here, nothing when windows are to open: the worksheet
 // window when `stampa` comes back true, otherwise the start window.
 std::optional<int> eseguiRigaDiComando(int argc, char* argv[], bool& stampa);
+
+// main's arguments for Qt, which reads "-display :1" but not "--display=:1":
+// Qt's options given with "=" are split in two, in place. Ends with a null
+// pointer, not counted in argc.
+std::vector<char*> argomentiPerQt(int argc, char* argv[]);
 
 // The program's name, version and desktop entry, for the window system and
 // the desktop's launchers.

@@ -79,8 +79,11 @@ void richiediSchermo(int argc, char* argv[])
         (void)std::fputs(testo.constData(), stderr);
         std::exit(1);
     }
-    xcb_connection_t* connessione = xcb_connect(schermo.c_str(), nullptr);
-    const bool aperto = xcb_connection_has_error(connessione) == 0;
+    int numero = 0;
+    xcb_connection_t* connessione = xcb_connect(schermo.c_str(), &numero);
+    // The display may be there without the screen asked for (":0.7").
+    const bool aperto =
+        xcb_connection_has_error(connessione) == 0 && numero < xcb_setup_roots_length(xcb_get_setup(connessione));
     xcb_disconnect(connessione);
     if (!aperto) {
         // The display's name goes out as it came in, byte for byte.
