@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -44,7 +45,11 @@ void controllaFattoreDiScala()
     if (numero && std::isfinite(fattore) && fattore > 0)
         return;
     qunsetenv(nome);
-    (void)std::fprintf(stderr, "zefiranda: %s \"%s\" non è un numero positivo: lo ignoro\n", nome, valore.constData());
+    QByteArray testo =
+        QCoreApplication::translate("zefiranda::Schermo", "zefiranda: %1 \"%2\" non è un numero positivo: lo ignoro\n")
+            .toLocal8Bit();
+    testo.replace("%1", nome).replace("%2", valore);
+    (void)std::fputs(testo.constData(), stderr);
 }
 
 namespace {
@@ -86,8 +91,27 @@ void ridaiErrore()
 #endif
 }
 
-// The value of a Qt option given as "-nome valore" or "--nome valore", the last one given.
-QByteArray valoreOpzione(int argc, char* argv[], const char* nome)
+// The platforms Qt is asked for: the last -platform, else QT_QPA_PLATFORM.
+QByteArray piattaformaRichiesta(int argc, char* argv[])
+{
+    QByteArray piattaforma = opzioneQt(argc, argv, "platform");
+    if (piattaforma.isEmpty())
+        piattaforma = qgetenv("QT_QPA_PLATFORM");
+    return piattaforma;
+}
+
+void gestore(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo)
+{
+    if (tipo == QtFatalMsg) {
+        ridaiErrore();
+        schermoNonAperto(cosa);
+    }
+    trattenuti.append({tipo, QByteArray(contesto.category), testo});
+}
+
+}  // namespace
+
+QByteArray opzioneQt(int argc, char* argv[], const char* nome)
 {
     QByteArray valore;
     for (int i = 1; i + 1 < argc; ++i) {
@@ -100,27 +124,16 @@ QByteArray valoreOpzione(int argc, char* argv[], const char* nome)
     return valore;
 }
 
-// The platforms Qt is asked for: the last -platform, else QT_QPA_PLATFORM.
-QByteArray piattaformaRichiesta(int argc, char* argv[])
+void schermoNonAperto(const QByteArray& cosa)
 {
-    QByteArray piattaforma = valoreOpzione(argc, argv, "platform");
-    if (piattaforma.isEmpty())
-        piattaforma = qgetenv("QT_QPA_PLATFORM");
-    return piattaforma;
+    QByteArray testo =
+        QCoreApplication::translate("zefiranda::Schermo", "zefiranda: impossibile aprire lo schermo %1\n")
+            .toLocal8Bit();
+    testo.replace("%1", cosa);
+    (void)std::fputs(testo.constData(), stderr);
+    (void)std::fflush(stderr);
+    std::_Exit(1);
 }
-
-void gestore(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo)
-{
-    if (tipo == QtFatalMsg) {
-        ridaiErrore();
-        (void)std::fprintf(stderr, "zefiranda: impossibile aprire lo schermo %s\n", cosa.constData());
-        (void)std::fflush(stderr);
-        std::_Exit(1);
-    }
-    trattenuti.append({tipo, QByteArray(contesto.category), testo});
-}
-
-}  // namespace
 
 void sorvegliaAvvio(int argc, char* argv[])
 {
@@ -142,12 +155,13 @@ void sorvegliaAvvio(int argc, char* argv[])
             if (schermo.isEmpty())
                 schermo = "wayland-0";
         } else if (nome == "xcb") {
-            schermo = valoreOpzione(argc, argv, "display");
+            schermo = opzioneQt(argc, argv, "display");
             if (schermo.isEmpty())
                 schermo = qgetenv("DISPLAY");
         }
         if (nome == "xcb" && schermo.isEmpty())
-            voci.append(nome + " (DISPLAY non impostato)");
+            voci.append(nome + ' '
+                        + QCoreApplication::translate("zefiranda::Schermo", "(DISPLAY non impostato)").toLocal8Bit());
         else
             voci.append(schermo.isEmpty() ? nome : nome + " \"" + schermo + '"');
     }

@@ -1,7 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
+
 namespace zefiranda {
+
+// The value of a Qt option given as "-nome valore" or "--nome valore", the last one given.
+QByteArray opzioneQt(int argc, char* argv[], const char* nome);
+
+// Says in one line on the standard error that no window can be shown on what
+// is named (a display in quotes, or a list of platforms in brackets), byte for
+// byte as it came, and ends the program with status 1.
+[[noreturn]] void schermoNonAperto(const QByteArray& cosa);
 
 // Opens the standard input, output and error on /dev/null where they are
 // closed, so that no file the program or Qt opens later takes their place

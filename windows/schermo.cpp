@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/schermo.h"
 
+#include "windows/avvio.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -27,26 +27,12 @@ std::string variabile(const char* nome)
     return valore ? valore : "";
 }
 
-// The value of a Qt option given as "-nome valore" or "--nome valore", the last one given.
-std::string opzione(int argc, char* argv[], std::string_view nome)
-{
-    std::string valore;
-    for (int i = 1; i + 1 < argc; ++i) {
-        std::string_view argomento = argv[i];
-        if (argomento.starts_with("--"))
-            argomento.remove_prefix(1);
-        if (argomento.starts_with('-') && argomento.substr(1) == nome)
-            valore = argv[++i];
-    }
-    return valore;
-}
-
 // Whether xcb is the one platform Qt will try: asked for by name, or Qt's
 // default where no Wayland session says otherwise. Given a list of platforms
 // to try in turn, Qt moves on to the next when one fails.
 bool piattaformaXcb(int argc, char* argv[])
 {
-    std::string piattaforma = opzione(argc, argv, "platform");
+    std::string piattaforma = opzioneQt(argc, argv, "platform").toStdString();
     if (piattaforma.empty())
         piattaforma = variabile("QT_QPA_PLATFORM");
     if (piattaforma.empty())
@@ -68,32 +54,20 @@ void richiediSchermo(int argc, char* argv[])
 {
     if (!piattaformaXcb(argc, argv))
         return;
-    std::string schermo = opzione(argc, argv, "display");
+    std::string schermo = opzioneQt(argc, argv, "display").toStdString();
     if (schermo.empty())
         schermo = variabile("DISPLAY");
-    if (schermo.empty()) {
-        const QByteArray testo =
-            QCoreApplication::translate("zefiranda::Schermo",
-                                        "zefiranda: impossibile aprire lo schermo (DISPLAY non impostato)\n")
-                .toLocal8Bit();
-        (void)std::fputs(testo.constData(), stderr);
-        std::exit(1);
-    }
+    if (schermo.empty())
+        schermoNonAperto(QCoreApplication::translate("zefiranda::Schermo", "(DISPLAY non impostato)").toLocal8Bit());
     int numero = 0;
     xcb_connection_t* connessione = xcb_connect(schermo.c_str(), &numero);
     // The display may be there without the screen asked for (":0.7").
     const bool aperto =
         xcb_connection_has_error(connessione) == 0 && numero < xcb_setup_roots_length(xcb_get_setup(connessione));
     xcb_disconnect(connessione);
-    if (!aperto) {
-        // The display's name goes out as it came in, byte for byte.
-        QByteArray testo =
-            QCoreApplication::translate("zefiranda::Schermo", "zefiranda: impossibile aprire lo schermo \"%1\"\n")
-                .toLocal8Bit();
-        testo.replace("%1", QByteArray::fromStdString(schermo));
-        (void)std::fputs(testo.constData(), stderr);
-        std::exit(1);
-    }
+    // The display's name goes out as it came in, byte for byte.
+    if (!aperto)
+        schermoNonAperto('"' + QByteArray::fromStdString(schermo) + '"');
 }
 
 #else
