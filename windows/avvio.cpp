@@ -21,6 +21,17 @@
 
 namespace zefiranda {
 
+namespace {
+
+// One line on the standard error, written at once.
+void scriviErrore(const QByteArray& riga)
+{
+    (void)std::fprintf(stderr, "%.*s", static_cast<int>(riga.size()), riga.constData());
+    (void)std::fflush(stderr);
+}
+
+}  // namespace
+
 void apriDescrittoriStandard()
 {
 #ifdef Q_OS_UNIX
@@ -49,7 +60,7 @@ void controllaFattoreDiScala()
         QCoreApplication::translate("zefiranda::Schermo", "zefiranda: %1 \"%2\" non è un numero positivo: lo ignoro\n")
             .toLocal8Bit();
     testo.replace("%1", nome).replace("%2", valore);
-    (void)std::fputs(testo.constData(), stderr);
+    scriviErrore(testo);
 }
 
 namespace {
@@ -130,8 +141,7 @@ void schermoNonAperto(const QByteArray& cosa)
         QCoreApplication::translate("zefiranda::Schermo", "zefiranda: impossibile aprire lo schermo %1\n")
             .toLocal8Bit();
     testo.replace("%1", cosa);
-    (void)std::fputs(testo.constData(), stderr);
-    (void)std::fflush(stderr);
+    scriviErrore(testo);
     std::_Exit(1);
 }
 
